@@ -1,0 +1,95 @@
+// The command-line mode takes TEXT as typed into a freshly opened window's input box and
+// prints what Calculate then leaves in the four boxes, so a printed figure matches the screen.
+#include "commandline.h"
+
+#include "calculation.h"
+#include "regionalsettings.h"
+#include "version.h"
+
+namespace freefall {
+
+namespace {
+
+void printLine(std::ostream &out, const char *label, const QString &text)
+{
+    out << label << ' ' << text.toUtf8().constData() << '\n';
+}
+
+int usageError(std::ostream &err, const char *problem)
+{
+    err << "freefall: " << problem << "; usage: freefall [--imperial TEXT | --metric TEXT | --help | --version]\n";
+    return ExitUsage;
+}
+
+int calculateFromCommandLine(UnitMode mode, const QString &typed, std::ostream &out,
+                             std::ostream &err)
+{
+    const RegionalSettings regional = RegionalSettings::fromEnvironment();
+    // In a fresh window the other speed box is empty, as are both distance boxes.
+    QString boxes[4]; // in the order of Box
+    boxes[static_cast<int>(mode == UnitMode::Imperial ? Box::ImperialSpeed : Box::MetricSpeed)] = typed;
+    const Verdict verdict = mode == UnitMode::Imperial ? calculate(mode, typed, {}, regional)
+                                                       : calculate(mode, {}, typed, regional);
+    switch (verdict.outcome) {
+    case Verdict::Outcome::Clear:
+        err << "freefall: the speed must be a number greater than zero\n";
+        return ExitNotPositive;
+    case Verdict::Outcome::Stop:
+        err << "freefall: no result: " << RuntimeError(verdict.fault).what() << '\n';
+        return ExitFault;
+    case Verdict::Outcome::Show:
+        break;
+    }
+    for (int i = 0; i < verdict.writeCount; ++i)
+        boxes[static_cast<int>(verdict.writes[static_cast<std::size_t>(i)].box)] = verdict.writes[static_cast<std::size_t>(i)].text;
+    printLine(out, "FPM", boxes[static_cast<int>(Box::ImperialSpeed)]);
+    printLine(out, "MPS", boxes[static_cast<int>(Box::MetricSpeed)]);
+    printLine(out, "IN", boxes[static_cast<int>(Box::StopInches)]);
+    printLine(out, "MM", boxes[static_cast<int>(Box::StopMillimeters)]);
+    return ExitShown;
+}
+
+} // namespace
+
+const char *usageText()
+{
+    return "Usage:\n"
+           "  freefall                    open the calculator window\n"
+           "  freefall --imperial TEXT    calculate from a speed in feet per minute\n"
+           "  freefall --metric TEXT      calculate from a speed in metres per second\n"
+           "  freefall --help             show this text\n"
+           "  freefall --version          show the version\n"
+           "TEXT is read as if typed into the speed box (at most 9 characters). The result\n"
+           "is printed as four lines, FPM, MPS, IN and MM, in the number format of the\n"
+           "regional settings (LC_ALL, LC_NUMERIC, LANG).\n"
+           "Exit status: 0 shown, 1 speed not greater than zero, 2 usage error,\n"
+           "3 no result (overflow, or a result too large for its box).\n";
+}
+
+std::optional<int> runCommandLine(const QStringList &arguments, std::ostream &out,
+                                  std::ostream &err)
+{
+    if (arguments.isEmpty())
+        return std::nullopt;
+    const QString &option = arguments.front();
+    if (arguments.size() == 1 && option == u"--help") {
+        out << usageText();
+        return ExitShown;
+    }
+    if (arguments.size() == 1 && option == u"--version") {
+        out << FREEFALL_NAME " " FREEFALL_VERSION_TEXT "\n";
+        return ExitShown;
+    }
+    if (option != u"--imperial" && option != u"--metric")
+        return usageError(err, "unknown option");
+    if (arguments.size() < 2)
+        return usageError(err, "the speed TEXT is missing");
+    if (arguments.size() > 2)
+        return usageError(err, "too many arguments");
+    if (arguments[1].size() > kBoxMaxLength)
+        return usageError(err, "TEXT is longer than the box's 9 characters");
+    const UnitMode mode = option == u"--imperial" ? UnitMode::Imperial : UnitMode::Metric;
+    return calculateFromCommandLine(mode, arguments[1], out, err);
+}
+
+} // namespace freefall

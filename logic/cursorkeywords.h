@@ -1,0 +1,26 @@
+// The hidden keywords of the feet-per-minute box that change the window's mouse pointer.
+#pragma once
+
+#include "forms.h"
+
+#include <array>
+
+namespace freefall {
+
+struct CursorKeyword
+{
+    const char16_t *keyword;
+    MousePointer pointer;
+    const char16_t *iconFile; // nullptr: the pointer needs no picture
+};
+
+// Compared in this order, against the whole text, exactly and case-sensitively. The paths are
+// used as written; where the platform has no drive letters they are plain relative file names.
+inline constexpr std::array<CursorKeyword, 4> kCursorKeywords = {{
+    {u"zinc", MousePointer::Custom, u"C:\\ICONS\\ZincBasalt.ico"},
+    {u"cobalt", MousePointer::Custom, u"C:\\icons\\cobalt.ico"},
+    {u"quartz", MousePointer::Custom, u"C:\\ICONS\\quartz.ico"},
+    {u"arrow", MousePointer::Default, nullptr},
+}};
+
+} // namespace freefall

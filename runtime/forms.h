@@ -1,0 +1,67 @@
+// The operations of the forms runtime that the window's handlers use: control properties,
+// focus, the pointer, pictures and the message box. The Qt adapter and the tests' in-memory
+// controls implement them.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+namespace freefall {
+
+// A colour as 0x00BBGGRR.
+using Colour = std::uint32_t;
+
+namespace colours {
+inline constexpr Colour Red = 0x000000FF;
+inline constexpr Colour Yellow = 0x0000FFFF;
+inline constexpr Colour White = 0x00FFFFFF;
+inline constexpr Colour Black = 0x00000000;
+} // namespace colours
+
+class TextBox
+{
+public:
+    virtual ~TextBox() = default;
+    virtual QString text() const = 0;
+    // Keeps only the first MaxLength characters, without error, and raises the box's Change
+    // event nested inside the write when the text changes.
+    virtual void setText(const QString &text) = 0;
+    virtual void setBackColor(Colour colour) = 0;
+    virtual void setLocked(bool locked) = 0;
+    virtual void setTabStop(bool tabStop) = 0;
+    virtual void setFocus() = 0;
+};
+
+class OptionButton
+{
+public:
+    virtual ~OptionButton() = default;
+    virtual void setForeColor(Colour colour) = 0;
+};
+
+// A loaded picture; what it holds is the toolkit's affair.
+class Picture
+{
+public:
+    virtual ~Picture() = default;
+};
+using PicturePtr = std::shared_ptr<const Picture>;
+
+enum class MousePointer { Default = 0, Custom = 99 };
+
+// The window, and the runtime services that stand beside it.
+class Window
+{
+public:
+    virtual ~Window() = default;
+    virtual void setMousePointer(MousePointer pointer) = 0;
+    virtual void setMouseIcon(PicturePtr picture) = 0;
+    // Throws RuntimeError when the file cannot be loaded.
+    virtual PicturePtr loadPicture(const QString &path) = 0;
+    // Modal; buttons value 0 is an OK button only.
+    virtual void msgBox(const QString &prompt, int buttons, const QString &title) = 0;
+};
+
+} // namespace freefall

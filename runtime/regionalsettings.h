@@ -1,0 +1,40 @@
+// The number format of the user's regional settings: FormatNumber at its defaults and the
+// regional conversion of text back to a number.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringView>
+
+namespace freefall {
+
+class RegionalSettings
+{
+public:
+    // Two decimals always: a POSIX locale carries no decimal count, and two is the usual one.
+    static constexpr int kDecimals = 2;
+
+    // The locale named by LC_ALL, then LC_NUMERIC, then LANG, as the C library chooses it;
+    // no installed system locale is needed. No name, "C" or "POSIX" gives the C locale.
+    static RegionalSettings fromEnvironment();
+
+    // The number rules of one locale, with its digit grouping always on.
+    explicit RegionalSettings(QLocale locale);
+
+    // The value with two decimals, rounded half away from zero, with the locale's decimal and
+    // group separators, grouping, leading zero and minus sign.
+    QString FormatNumber(double value) const;
+
+    // The regional conversion: the inverse of FormatNumber, which also takes any shortening of
+    // its text to fewer decimals. Throws RuntimeError(TypeMismatch) for text that is not a number.
+    double toDouble(QStringView text) const;
+
+    QString decimalSeparator() const { return decimalSeparator_; }
+    const QLocale &locale() const { return locale_; }
+
+private:
+    QLocale locale_;
+    QString decimalSeparator_;
+};
+
+} // namespace freefall
