@@ -1,0 +1,9 @@
+# freefall_add_qtest(<name> SOURCES ... [LIBRARIES ...]): a Qt Test program run by CTest on the
+# offscreen platform, so widget tests need no display.
+function(freefall_add_qtest name)
+    cmake_parse_arguments(T "" "" "SOURCES;LIBRARIES" ${ARGN})
+    add_executable(tst_${name} ${T_SOURCES})
+    target_link_libraries(tst_${name} PRIVATE Qt6::Test freefall_options ${T_LIBRARIES})
+    add_test(NAME ${name} COMMAND tst_${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C")
+endfunction()
