@@ -1,0 +1,202 @@
+// FormatNumber and the regional read-back: separators, grouping and rounding by locale.
+#include "calculation.h"
+#include "regionalsettings.h"
+#include "runtimeerror.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <cmath>
+
+using freefall::RegionalSettings;
+using freefall::RuntimeError;
+
+namespace {
+const QStringList kLocales = {"C", "en_US", "de_DE", "fr_FR", "hi_IN", "de_CH", "es_ES", "sv_SE", "ar_EG"};
+
+RegionalSettings settings(const QString &name)
+{
+    return RegionalSettings(name == u"C" ? QLocale::c() : QLocale(name));
+}
+} // namespace
+
+class tst_Regional : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void formats_data();
+    void formats();
+    void readsBack_data();
+    void readsBack();
+    void refusesNonNumbers_data();
+    void refusesNonNumbers();
+    void followsEnvironment_data();
+    void followsEnvironment();
+    void roundTripsAsShown_data();
+    void roundTripsAsShown();
+};
+
+void tst_Regional::formats_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("en two decimals") << "en_US" << 0.5175983436853 << "0.52";
+    QTest::newRow("en leading zero") << "en_US" << 0.05 << "0.05";
+    QTest::newRow("en grouping") << "en_US" << 1314.704 << "1,314.70";
+    QTest::newRow("en pads decimals") << "en_US" << 196.8 << "196.80";
+    QTest::newRow("en millions") << "en_US" << 1234567.891 << "1,234,567.89";
+    QTest::newRow("C groups like en") << "C" << 1314.704 << "1,314.70";
+    QTest::newRow("de") << "de_DE" << 1314.704 << "1.314,70";
+    QTest::newRow("fr narrow no-break space") << "fr_FR" << 1314.704 << QString::fromUtf8("1\u202f314,70");
+    QTest::newRow("hi two-digit groups") << "hi_IN" << 1234567.0 << "12,34,567.00";
+    QTest::newRow("en negative") << "en_US" << -2.5 << "-2.50";
+    QTest::newRow("sv minus sign") << "sv_SE" << -2.5 << QString::fromUtf8("\u22122,50");
+    QTest::newRow("zero") << "en_US" << 0.0 << "0.00";
+    QTest::newRow("tiny rounds to zero") << "en_US" << 1e-300 << "0.00";
+    QTest::newRow("negative rounding to zero drops the sign") << "en_US" << -0.001 << "0.00";
+    // Rounding is half away from zero on the decimal the double stands for.
+    QTest::newRow("half up") << "en_US" << 0.125 << "0.13";
+    QTest::newRow("exact quotient 12.075") << "en_US" << 233289.0 / 19320.0 << "12.08";
+    QTest::newRow("1.005 as written") << "en_US" << 1.005 << "1.01";
+    QTest::newRow("2.675 as written") << "en_US" << 2.675 << "2.68";
+    QTest::newRow("negative half away from zero") << "en_US" << -0.125 << "-0.13";
+    QTest::newRow("just below half") << "en_US" << 0.12499999 << "0.12";
+    QTest::newRow("carry into the whole number") << "en_US" << 9999.995 << "10,000.00";
+    QTest::newRow("half a cent") << "en_US" << 0.005 << "0.01";
+    QTest::newRow("below half a cent") << "en_US" << 0.0049 << "0.00";
+    QTest::newRow("large value") << "en_US" << 12345678901.0 << "12,345,678,901.00";
+}
+
+void tst_Regional::formats()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, value);
+    QFETCH(QString, expected);
+    QCOMPARE(settings(locale).FormatNumber(value), expected);
+}
+
+void tst_Regional::readsBack_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("en") << "en_US" << "1,314.70" << 1314.70;
+    QTest::newRow("en cut to one decimal") << "en_US" << "127,356.0" << 127356.0;
+    QTest::newRow("en no decimals") << "en_US" << "1,314,567" << 1314567.0;
+    QTest::newRow("en ungrouped") << "en_US" << "1314.70" << 1314.70;
+    QTest::newRow("C") << "C" << "5,014.02" << 5014.02;
+    QTest::newRow("de") << "de_DE" << "1.314,70" << 1314.70;
+    QTest::newRow("de cut") << "de_DE" << "127.356,0" << 127356.0;
+    QTest::newRow("fr") << "fr_FR" << QString::fromUtf8("127\u202f356,0") << 127356.0;
+    QTest::newRow("hi") << "hi_IN" << "12,34,567" << 1234567.0;
+    QTest::newRow("ar native digits") << "ar_EG" << QString::fromUtf8("\u0661\u066c\u0663\u0661\u0664\u066b\u0667\u0660") << 1314.70;
+}
+
+void tst_Regional::readsBack()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    QCOMPARE(settings(locale).toDouble(text), expected);
+}
+
+void tst_Regional::refusesNonNumbers_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("empty") << "en_US" << "";
+    QTest::newRow("letters") << "en_US" << "abc";
+    QTest::newRow("trailing letters") << "en_US" << "12abc";
+    QTest::newRow("sign only") << "en_US" << "-";
+    QTest::newRow("separator only") << "en_US" << ",";
+    QTest::newRow("misplaced group separator") << "en_US" << "1,31.5";
+    QTest::newRow("de text in en") << "en_US" << "1.314,70";
+}
+
+void tst_Regional::refusesNonNumbers()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    try {
+        const double value = settings(locale).toDouble(text);
+        QFAIL(qPrintable(QStringLiteral("accepted as %1").arg(value)));
+    } catch (const RuntimeError &error) {
+        QCOMPARE(error.kind(), RuntimeError::Kind::TypeMismatch);
+    }
+}
+
+void tst_Regional::followsEnvironment_data()
+{
+    QTest::addColumn<QByteArray>("lcAll");
+    QTest::addColumn<QByteArray>("lcNumeric");
+    QTest::addColumn<QByteArray>("lang");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("nothing set") << QByteArray() << QByteArray() << QByteArray() << "1,314.70";
+    QTest::newRow("POSIX") << QByteArray("POSIX") << QByteArray() << QByteArray() << "1,314.70";
+    QTest::newRow("C.UTF-8") << QByteArray() << QByteArray() << QByteArray("C.UTF-8") << "1,314.70";
+    QTest::newRow("LANG") << QByteArray() << QByteArray() << QByteArray("de_DE.UTF-8") << "1.314,70";
+    QTest::newRow("LC_NUMERIC over LANG") << QByteArray() << QByteArray("de_DE.UTF-8") << QByteArray("en_US.UTF-8") << "1.314,70";
+    QTest::newRow("LC_ALL over all") << QByteArray("en_US.UTF-8") << QByteArray("de_DE.UTF-8") << QByteArray("de_DE") << "1,314.70";
+    QTest::newRow("grouping of LC_NUMERIC") << QByteArray() << QByteArray("hi_IN") << QByteArray("fr_FR.UTF-8") << "1,314.70";
+    QTest::newRow("modifier") << QByteArray("de_DE@euro") << QByteArray() << QByteArray() << "1.314,70";
+}
+
+void tst_Regional::followsEnvironment()
+{
+    QFETCH(QByteArray, lcAll);
+    QFETCH(QByteArray, lcNumeric);
+    QFETCH(QByteArray, lang);
+    QFETCH(QString, expected);
+    const auto set = [](const char *name, const QByteArray &value) {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    };
+    set("LC_ALL", lcAll);
+    set("LC_NUMERIC", lcNumeric);
+    set("LANG", lang);
+    QCOMPARE(RegionalSettings::fromEnvironment().FormatNumber(1314.704), expected);
+    QCOMPARE(RegionalSettings::fromEnvironment().toDouble(expected), 1314.70);
+}
+
+void tst_Regional::roundTripsAsShown_data()
+{
+    QTest::addColumn<QString>("locale");
+    for (const QString &name : kLocales)
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+// For many values, the read-back of the text as the box shows it equals the value rounded to
+// what the box shows.
+void tst_Regional::roundTripsAsShown()
+{
+    QFETCH(QString, locale);
+    const RegionalSettings regional = settings(locale);
+    QRandomGenerator random(20261208);
+    for (int i = 0; i < 20000; ++i) {
+        const double value = std::ldexp(random.generateDouble(), static_cast<int>(random.bounded(-12, 24)));
+        const QString shown = freefall::fitToBox(regional.FormatNumber(value), regional);
+        QVERIFY2(shown.size() <= freefall::kBoxMaxLength, qPrintable(shown));
+        const qsizetype point = shown.indexOf(regional.decimalSeparator());
+        const int decimals = point < 0 ? 0 : int(shown.size() - point - regional.decimalSeparator().size());
+        const double scale = std::pow(10.0, decimals);
+        // The box drops decimals by cutting, so the figure shown is the two-decimal rounding
+        // truncated to the decimals that fit.
+        const double twoDecimals = std::round(value * 100.0) / 100.0;
+        const double expected = std::trunc(twoDecimals * scale + 1e-6) / scale;
+        const double readBack = regional.toDouble(shown);
+        QVERIFY2(std::abs(readBack - expected) <= 1e-9 * std::max(1.0, expected),
+                 qPrintable(QStringLiteral("%1 shown as %2 read back as %3")
+                                .arg(value, 0, 'g', 17).arg(shown).arg(readBack, 0, 'g', 17)));
+    }
+}
+
+QTEST_APPLESS_MAIN(tst_Regional)
+#include "tst_regional.moc"
