@@ -1,0 +1,37 @@
+// One whole Calculate in each mode, from the typed text to the three box texts.
+#include "benchregional.h"
+#include "calculation.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QString>
+
+namespace {
+
+using freefall::UnitMode;
+using freefall::Verdict;
+
+void BM_Calculate(benchmark::State &state, UnitMode mode, const char16_t *typed)
+{
+    const auto &regional = freefall::bench::usEnglish();
+    // A fresh window: the other speed box is empty.
+    const QString input = QString::fromUtf16(typed);
+    const QString imperial = mode == UnitMode::Imperial ? input : QString();
+    const QString metric = mode == UnitMode::Metric ? input : QString();
+    // A Clear or Stop would time a shorter path than the one named.
+    if (freefall::calculate(mode, imperial, metric, regional).outcome != Verdict::Outcome::Show) {
+        state.SkipWithError("the calculation does not show a result");
+        return;
+    }
+    for (auto _ : state) {
+        Verdict verdict = freefall::calculate(mode, imperial, metric, regional);
+        benchmark::DoNotOptimize(verdict);
+    }
+}
+
+BENCHMARK_CAPTURE(BM_Calculate, imperial_1000, UnitMode::Imperial, u"1000");
+BENCHMARK_CAPTURE(BM_Calculate, imperial_10000_cut, UnitMode::Imperial, u"10000");
+BENCHMARK_CAPTURE(BM_Calculate, metric_1, UnitMode::Metric, u"1");
+BENCHMARK_CAPTURE(BM_Calculate, metric_50_cut, UnitMode::Metric, u"50");
+
+} // namespace

@@ -1,0 +1,26 @@
+// Val alone on texts a user types, so its share of a Calculate (three calls) is visible.
+#include "val.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QString>
+
+namespace {
+
+void BM_Val(benchmark::State &state, const char16_t *typed)
+{
+    const QString text = QString::fromUtf16(typed);
+    for (auto _ : state) {
+        double value = freefall::Val(text);
+        benchmark::DoNotOptimize(value);
+    }
+}
+
+BENCHMARK_CAPTURE(BM_Val, integer_1000, u"1000");
+BENCHMARK_CAPTURE(BM_Val, decimal_12_5, u"12.5");
+BENCHMARK_CAPTURE(BM_Val, trailing_12abc, u"12abc");
+BENCHMARK_CAPTURE(BM_Val, blanks_1_000, u"1 000");
+BENCHMARK_CAPTURE(BM_Val, exponent_1E300, u"1E300");
+BENCHMARK_CAPTURE(BM_Val, hex_HFF, u"&HFF");
+
+} // namespace
