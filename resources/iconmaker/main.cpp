@@ -1,0 +1,45 @@
+// Writes the program's icon files into a directory: freefall.ico for the window and the
+// executable, and PNGs of its two sizes for the desktop's icon theme.
+#include "arrowpicture.h"
+#include "icofile.h"
+#include "pngfile.h"
+
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+namespace {
+
+void writeFile(const std::filesystem::path &path, const iconmaker::Bytes &bytes)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char *>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    if (!file)
+        throw std::runtime_error("cannot write " + path.string());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 2) {
+        std::cerr << "usage: freefall_iconmaker <output directory>\n";
+        return 2;
+    }
+    try {
+        const std::filesystem::path dir(argv[1]);
+        const auto large = iconmaker::drawArrow(32);
+        const auto small = iconmaker::drawArrow(16);
+        // Largest first, the order shells have long expected.
+        writeFile(dir / "freefall.ico", iconmaker::encodeIco({large, small}));
+        writeFile(dir / "freefall-32.png", iconmaker::encodePng(large));
+        writeFile(dir / "freefall-16.png", iconmaker::encodePng(small));
+    } catch (const std::exception &e) {
+        std::cerr << "freefall_iconmaker: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,100 @@
+// Encodes a palette image as an 8-bit RGBA PNG, for desktops that take no .ico.
+#include "pngfile.h"
+
+#include "palette.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace iconmaker {
+namespace {
+
+std::uint32_t crc32(const std::uint8_t *data, std::size_t length)
+{
+    static const auto table = [] {
+        std::array<std::uint32_t, 256> t{};
+        for (std::uint32_t n = 0; n < 256; ++n) {
+            std::uint32_t c = n;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            t[n] = c;
+        }
+        return t;
+    }();
+    std::uint32_t c = 0xFFFFFFFFu;
+    for (std::size_t i = 0; i < length; ++i)
+        c = table[(c ^ data[i]) & 0xFF] ^ (c >> 8);
+    return c ^ 0xFFFFFFFFu;
+}
+
+std::uint32_t adler32(const Bytes &data)
+{
+    std::uint32_t a = 1;
+    std::uint32_t b = 0;
+    for (std::uint8_t byte : data) {
+        a = (a + byte) % 65521;
+        b = (b + a) % 65521;
+    }
+    return (b << 16) | a;
+}
+
+void putChunk(Bytes &out, std::string_view type, const Bytes &body)
+{
+    putBe32(out, static_cast<std::uint32_t>(body.size()));
+    const std::size_t crcStart = out.size();
+    out.insert(out.end(), type.begin(), type.end());
+    out.insert(out.end(), body.begin(), body.end());
+    putBe32(out, crc32(out.data() + crcStart, out.size() - crcStart));
+}
+
+// Icons are a few kilobytes, so stored (uncompressed) deflate blocks keep the encoder
+// trivial without a compression library.
+Bytes zlibStored(const Bytes &raw)
+{
+    Bytes out{0x78, 0x01};
+    std::size_t pos = 0;
+    do {
+        const std::size_t length = std::min<std::size_t>(raw.size() - pos, 0xFFFF);
+        const bool last = pos + length == raw.size();
+        out.push_back(last ? 1 : 0);
+        putLe16(out, static_cast<std::uint32_t>(length));
+        putLe16(out, static_cast<std::uint32_t>(~length & 0xFFFF));
+        out.insert(out.end(), raw.begin() + static_cast<std::ptrdiff_t>(pos),
+                   raw.begin() + static_cast<std::ptrdiff_t>(pos + length));
+        pos += length;
+    } while (pos < raw.size());
+    putBe32(out, adler32(raw));
+    return out;
+}
+
+} // namespace
+
+Bytes encodePng(const IndexedImage &image)
+{
+    const auto side = static_cast<std::uint32_t>(image.size);
+    Bytes out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+
+    Bytes header;
+    putBe32(header, side);
+    putBe32(header, side);
+    header.insert(header.end(), {8, 6, 0, 0, 0}); // 8-bit RGBA, no interlace
+    putChunk(out, "IHDR", header);
+
+    Bytes raw;
+    for (int y = 0; y < image.size; ++y) {
+        raw.push_back(0); // no row filter
+        for (int x = 0; x < image.size; ++x) {
+            const std::size_t i = image.at(x, y);
+            const bool opaque = image.opaque[i];
+            const Rgb c = opaque ? standardPalette[image.index[i]] : Rgb{0, 0, 0};
+            raw.insert(raw.end(), {c.red, c.green, c.blue, std::uint8_t(opaque ? 0xFF : 0)});
+        }
+    }
+    putChunk(out, "IDAT", zlibStored(raw));
+    putChunk(out, "IEND", {});
+    return out;
+}
+
+} // namespace iconmaker

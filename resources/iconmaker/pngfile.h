@@ -1,0 +1,11 @@
+// Encodes a palette image as an 8-bit RGBA PNG, for desktops that take no .ico.
+#pragma once
+
+#include "bytewriter.h"
+#include "indexedimage.h"
+
+namespace iconmaker {
+
+Bytes encodePng(const IndexedImage &image);
+
+} // namespace iconmaker
