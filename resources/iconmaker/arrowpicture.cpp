@@ -19,17 +19,19 @@ struct Layout
     int headRows;    // the head widens by one pixel on each side per row
     int shaftHalf;   // half-width of the shaft, outline included
     int shaftBottom; // last row of the shaft, its bottom outline
-    int shadowShift; // the shadow is the arrow moved this far right and down
-    int blendSteps;  // dithered bands from one grey to the next, the solid one included
+    // The shadow is the arrow moved right and down; further right than down, or along the
+    // head's 45-degree right side it would hide behind the arrow itself.
+    int shadowRight;
+    int shadowDown;
 };
 
 Layout layoutFor(int size)
 {
     switch (size) {
     case 32:
-        return {14, 1, 12, 4, 28, 2, 4};
+        return {14, 2, 12, 4, 28, 3, 2};
     case 16:
-        return {7, 1, 6, 2, 14, 1, 2};
+        return {7, 1, 6, 2, 14, 2, 1};
     default:
         throw std::invalid_argument("no arrow layout for this size");
     }
@@ -51,21 +53,19 @@ bool inArrow(const Layout &l, int x, int y)
     return inHead(l, x, y) || inShaft(l, x, y);
 }
 
-// The shaft runs from black to white in bands: each solid grey, then its 2x2 ordered-dither
-// blends with the next one, the only in-between shades 4 bits per pixel allow without
-// leaving the greys.
+// The shaft runs from black to white in seven equal bands: each solid grey, and between two
+// neighbours a checkerboard of both, the only in-between shade 4 bits per pixel allow without
+// leaving the greys. A checkerboard, unlike finer ordered dithers, stays even when a band is
+// a single row high.
 Colour shaftInterior(const Layout &l, int x, int y)
 {
     static constexpr std::array<Colour, 4> levels{Black, DarkGrey, LightGrey, White};
-    static constexpr int bayer[2][2] = {{0, 2}, {3, 1}};
-    const int bands = 3 * l.blendSteps + 1;
+    constexpr int bands = 7;
     const int firstRow = l.top + l.headRows;
     const int rows = l.shaftBottom - firstRow; // the bottom outline row is not interior
-    const int band = ((y - firstRow) * (bands - 1) + (rows - 1) / 2) / (rows - 1);
-    const int lower = band / l.blendSteps;
-    const int quarters = band % l.blendSteps * 4 / l.blendSteps; // share of the lighter grey
-    const bool lighter = bayer[y % 2][x % 2] < quarters;
-    return levels[static_cast<std::size_t>(lower + (lighter ? 1 : 0))];
+    const int band = (y - firstRow) * bands / rows;
+    const int lighter = band % 2 == 1 && (x + y) % 2 == 1 ? 1 : 0;
+    return levels[static_cast<std::size_t>(band / 2 + lighter)];
 }
 
 Colour arrowColour(const Layout &l, int x, int y)
@@ -90,7 +90,7 @@ IndexedImage drawArrow(int size)
             if (inArrow(l, x, y)) {
                 image.index[i] = arrowColour(l, x, y);
                 image.opaque[i] = true;
-            } else if (inArrow(l, x - l.shadowShift, y - l.shadowShift)) {
+            } else if (inArrow(l, x - l.shadowRight, y - l.shadowDown)) {
                 image.index[i] = LightGrey;
                 image.opaque[i] = true;
             }
