@@ -1,0 +1,89 @@
+#!/bin/sh
+# Installs the build into a scratch prefix and checks that the program, its desktop entry, its
+# theme icons and its AppStream metainfo land where desktops look and pass their validators.
+# Usage: check_install.sh <cmake> <build dir>
+set -u
+cmake=$1
+build=$2
+
+for tool in desktop-file-validate appstreamcli; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool not installed (Debian: desktop-file-utils, appstream)"
+        exit 77
+    fi
+done
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+prefix=$scratch/prefix
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+if ! "$cmake" --install "$build" --prefix "$prefix" >"$scratch/install.log" 2>&1; then
+    cat "$scratch/install.log"
+    echo "FAIL: cmake --install"
+    exit 1
+fi
+
+# The program runs from where it was installed.
+program=$prefix/bin/freefall
+if [ ! -x "$program" ]; then
+    fail "no executable $program"
+elif [ "$("$program" --version 2>&1)" != "Freefall 1.00" ]; then
+    fail "installed freefall --version printed: $("$program" --version 2>&1)"
+fi
+
+# The desktop entry: valid with nothing to remark, and what it names is installed.
+entry=$prefix/share/applications/freefall.desktop
+key() { sed -n "s/^$1=//p" "$entry"; }
+if [ ! -f "$entry" ]; then
+    fail "no desktop entry $entry"
+else
+    remarks=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate failed"
+    [ -z "$remarks" ] || fail "desktop-file-validate: $remarks"
+    exec=$(key Exec)
+    [ -x "$prefix/bin/${exec%% *}" ] || fail "Exec=$exec is not an installed program"
+    icon=$(key Icon)
+    [ -n "$icon" ] || fail "no Icon key"
+    for side in 32 16; do
+        png=$prefix/share/icons/hicolor/${side}x$side/apps/$icon.png
+        if [ ! -f "$png" ]; then
+            fail "Icon=$icon has no $png"
+            continue
+        fi
+        # PNG signature, then the IHDR chunk's width and height.
+        header=$(od -An -tx1 -N24 "$png" | tr -d ' \n')
+        size=$(printf '%08x%08x' "$side" "$side")
+        case $header in
+        89504e470d0a1a0a0000000d49484452$size) ;;
+        *) fail "$png is not a ${side}x$side PNG" ;;
+        esac
+    done
+fi
+
+# The AppStream metainfo: one file, named after its id, valid offline, pointing at the entry.
+set -- "$prefix"/share/metainfo/*.metainfo.xml
+if [ $# -ne 1 ] || [ ! -f "$1" ]; then
+    fail "expected one metainfo file, found: $*"
+else
+    metainfo=$1
+    id=$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "$metainfo")
+    [ "$(basename "$metainfo")" = "$id.metainfo.xml" ] || fail "$metainfo does not carry id $id"
+    appstreamcli validate --no-net --strict "$metainfo" >"$scratch/appstream.log" 2>&1 ||
+        fail "appstreamcli validate: $(cat "$scratch/appstream.log")"
+    launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
+    [ -f "$prefix/share/applications/$launchable" ] || fail "launchable $launchable not installed"
+    # The tree check also finds the entry the metainfo names among the installed files.
+    appstreamcli validate-tree --no-net --strict "$prefix" >"$scratch/tree.log" 2>&1 ||
+        fail "appstreamcli validate-tree: $(cat "$scratch/tree.log")"
+    summary=$(sed -n 's:.*<summary>\(.*\)</summary>.*:\1:p' "$metainfo")
+    [ "$summary" = "Calculate gravity stopping distances" ] || fail "summary is '$summary'"
+fi
+
+if [ "$failures" -ne 0 ]; then
+    exit 1
+fi
+echo "installed and valid under a scratch prefix"
