@@ -1,0 +1,127 @@
+// Calculate checked step by step from the verdict it returns: the writes are compared with
+// what each step should have produced, and a stop with the step that could not.
+#include "calculationproperties.h"
+
+#include "boxtext.h"
+#include "require.h"
+#include "runtimeerror.h"
+#include "val.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+
+namespace freefall::fuzz {
+
+namespace {
+
+// The three steps of one mode: the boxes in the order they are written and the factors.
+struct ModeSteps
+{
+    std::array<Box, 3> order;
+    double divisor;        // first distance = speed^2 / divisor
+    double distanceFactor; // second distance = first distance as shown x distanceFactor
+    double speedFactor;    // converted speed = typed speed x speedFactor
+};
+
+ModeSteps stepsOf(UnitMode mode)
+{
+    using namespace constants;
+    if (mode == UnitMode::Imperial)
+        return {{Box::StopInches, Box::StopMillimeters, Box::MetricSpeed},
+                ImperialDivisor,
+                InchesToMillimetres,
+                FpmToMps};
+    return {{Box::StopMillimeters, Box::StopInches, Box::ImperialSpeed},
+            MetricDivisor,
+            MillimetresToInches,
+            MpsToFpm};
+}
+
+std::optional<double> valOrOverflow(const QString &text)
+{
+    try {
+        return Val(text);
+    } catch (const RuntimeError &) {
+        return std::nullopt;
+    }
+}
+
+// Whether a step's value cannot be shown: not finite, or its whole-number part too long.
+bool cannotBeShown(double value, const RegionalSettings &regional)
+{
+    if (!std::isfinite(value))
+        return true;
+    try {
+        (void)fitToBox(regional.FormatNumber(value), regional);
+        return false;
+    } catch (const RuntimeError &) {
+        return true;
+    }
+}
+
+} // namespace
+
+void checkCalculation(const FuzzCase &fuzzCase)
+{
+    const RegionalSettings &regional = *fuzzCase.regional;
+    const QString &input = fuzzCase.text;
+    const Verdict verdict =
+        calculate(fuzzCase.mode, fuzzCase.imperialBox(), fuzzCase.metricBox(), regional);
+    require(verdict.writeCount >= 0 && verdict.writeCount <= 3, "impossible write count", input);
+
+    const ModeSteps steps = stepsOf(fuzzCase.mode);
+    std::array<double, 3> shown{};
+    for (int i = 0; i < verdict.writeCount; ++i) {
+        const BoxWrite &write = verdict.writes[static_cast<std::size_t>(i)];
+        require(write.box == steps.order[static_cast<std::size_t>(i)],
+                "a box is written out of order", input);
+        shown[static_cast<std::size_t>(i)] = checkBoxText(write.text, regional, input);
+    }
+
+    // Both speed boxes are read first, whatever the mode.
+    const std::optional<double> imperial = valOrOverflow(fuzzCase.imperialBox());
+    const std::optional<double> metric = valOrOverflow(fuzzCase.metricBox());
+    if (!imperial || !metric) {
+        require(verdict.outcome == Verdict::Outcome::Stop && verdict.writeCount == 0 &&
+                    verdict.fault == RuntimeError::Kind::Overflow,
+                "a speed box whose Val overflows does not stop the calculation", input);
+        return;
+    }
+    const double speed = fuzzCase.mode == UnitMode::Imperial ? *imperial : *metric;
+    if (!(speed > 0)) {
+        require(verdict.outcome == Verdict::Outcome::Clear && verdict.writeCount == 0,
+                "a speed not greater than zero is not cleared", input);
+        return;
+    }
+    require(verdict.outcome != Verdict::Outcome::Clear, "a positive speed is cleared", input);
+
+    const std::array<double, 3> values{
+        std::pow(speed, constants::Exponent) / steps.divisor,
+        shown[0] * steps.distanceFactor, // meaningful once the first distance is written
+        speed * steps.speedFactor,
+    };
+    if (verdict.writeCount > 0)
+        require(showsTruthfully(verdict.writes[0].text, values[0], regional),
+                "the first distance misstates speed^2 / divisor", input);
+    if (verdict.writeCount > 1)
+        require(verdict.writes[1].text == fitToBox(regional.FormatNumber(values[1]), regional),
+                "the second distance is not the first one's read-back times the factor", input);
+    if (verdict.writeCount > 2)
+        require(showsTruthfully(verdict.writes[2].text, values[2], regional),
+                "the converted speed misstates speed x factor", input);
+
+    if (verdict.outcome == Verdict::Outcome::Show) {
+        require(verdict.writeCount == 3, "a shown result has fewer than three writes", input);
+        return;
+    }
+    require(verdict.writeCount < 3, "a stop after the last write", input);
+    require(verdict.fault == RuntimeError::Kind::Overflow ||
+                verdict.fault == RuntimeError::Kind::TooLargeForBox,
+            "a stop on a fault other than overflow or too large (a text failed to read back)",
+            input);
+    require(cannotBeShown(values[static_cast<std::size_t>(verdict.writeCount)], regional),
+            "a stop on a value that could have been shown", input);
+}
+
+} // namespace freefall::fuzz

@@ -1,0 +1,31 @@
+// One fuzzer input taken apart: the regional settings, the unit mode and the two speed boxes.
+#pragma once
+
+#include "calculation.h"
+#include "regionalsettings.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace freefall::fuzz {
+
+// Byte 0 chooses: bits 0-6 modulo kLocaleCount the locale, bit 7 the mode (set: Metric).
+// The rest is UTF-8; a NUL, if any, separates the mode's input box from the other speed box.
+struct FuzzCase
+{
+    const RegionalSettings *regional = nullptr;
+    UnitMode mode = UnitMode::Imperial;
+    QString text;  // all of the rest, of any length, for the number rules on their own
+    QString typed; // the mode's input box, cut to what a box holds
+    QString other; // the other speed box, cut to what a box holds
+
+    QString imperialBox() const { return mode == UnitMode::Imperial ? typed : other; }
+    QString metricBox() const { return mode == UnitMode::Imperial ? other : typed; }
+};
+
+// size must be at least 1.
+FuzzCase decodeFuzzCase(const std::uint8_t *data, std::size_t size);
+
+} // namespace freefall::fuzz

@@ -1,0 +1,16 @@
+// Properties of FormatNumber, the cut to the box and the regional read-back, without the
+// calculation around them.
+#pragma once
+
+#include "regionalsettings.h"
+
+#include <QString>
+
+namespace freefall::fuzz {
+
+// The read-back refuses a text only as a type mismatch; Val of the text, formatted and fitted
+// to a box, is a valid box text that reads back as that value within its last digit, and
+// the fit refuses only values whose whole-number part cannot fit.
+void checkReadBack(const QString &typed, const RegionalSettings &regional);
+
+} // namespace freefall::fuzz

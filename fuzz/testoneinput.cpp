@@ -1,0 +1,21 @@
+// The libFuzzer entry: Val, the read-back and the whole calculation on one input. A violated
+// property or a sanitizer report ends the run with the input saved.
+#include "calculationproperties.h"
+#include "fuzzcase.h"
+#include "readbackproperties.h"
+#include "valproperties.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    using namespace freefall::fuzz;
+    if (size == 0)
+        return 0;
+    const FuzzCase fuzzCase = decodeFuzzCase(data, size);
+    checkVal(fuzzCase.text);
+    checkReadBack(fuzzCase.typed, *fuzzCase.regional);
+    checkCalculation(fuzzCase);
+    return 0;
+}
