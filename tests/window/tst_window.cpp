@@ -567,12 +567,31 @@ void TestWindow::toolTips()
 
 void TestWindow::toolTipShownWithItsBlanks()
 {
+    const auto shownTipWidth = [] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget->inherits("QTipLabel") && widget->isVisible())
+                return widget->width();
+        }
+        return -1;
+    };
     QWidget *label = control(u"Label7"_qs);
     QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), label->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(label, &help);
     QTRY_VERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), u" Inches "_qs);
+    const int withBlanks = shownTipWidth();
+    if (withBlanks < 0)
+        QSKIP("the tooltip window is not found by its class name");
+    const QFontMetrics metrics(QToolTip::font());
     QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
+    QToolTip::showText(label->mapToGlobal(QPoint(2, 2)), u"Inches"_qs, label);
+    QTRY_VERIFY(QToolTip::isVisible());
+    const int without = shownTipWidth();
+    QToolTip::hideText();
+    // The two blanks take their width on screen, neither trimmed nor collapsed.
+    QVERIFY2(qAbs(withBlanks - without - metrics.horizontalAdvance(u"  "_qs)) <= 1,
+             qPrintable(u"%1 against %2"_qs.arg(withBlanks).arg(without)));
 }
 
 void TestWindow::accessibleText_data()
