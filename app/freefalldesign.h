@@ -46,8 +46,9 @@ constexpr FontDesign fontDesign(FontKind kind)
     return {13.5, false};
 }
 
-// The first family that is installed is used; Liberation Sans has the same metrics as the
-// sans serif faces the layout was drawn with.
+// The first family that is installed is used. Where the first is missing, Liberation Sans (metric
+// compatible with the common Windows sans serif) stands in; the boxes show the widest results
+// whole in it.
 inline constexpr std::array<const char16_t *, 2> kFontFamilies = {u"MS Sans Serif",
                                                                   u"Liberation Sans"};
 

@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QFile>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
