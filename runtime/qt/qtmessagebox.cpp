@@ -27,8 +27,12 @@ QtMessageBox::QtMessageBox(const QString &title, const QString &prompt, QWidget 
 void QtMessageBox::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Copy)) {
-        const auto *label = findChild<const QLabel *>();
-        const QString selected = label ? label->selectedText() : QString();
+        // The box has an icon label as well; the prompt's label is the one showing the prompt.
+        QString selected;
+        for (const QLabel *label : findChildren<const QLabel *>()) {
+            if (label->text() == prompt_)
+                selected = label->selectedText();
+        }
         QGuiApplication::clipboard()->setText(selected.isEmpty() ? prompt_ : selected);
         event->accept();
         return;

@@ -244,14 +244,22 @@ void TestMessage::linesShownAsWritten()
 
 void TestMessage::copiedWithCtrlC()
 {
+    QString selectionCopied;
     QGuiApplication::clipboard()->clear();
     closeWhenShown([&](QMessageBox *box) {
         QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
         seen_.copied = QGuiApplication::clipboard()->text();
+        for (QLabel *label : box->findChildren<QLabel *>()) {
+            if (label->text() == box->text())
+                label->setSelection(0, 12);
+        }
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        selectionCopied = QGuiApplication::clipboard()->text();
     });
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
     QTRY_VERIFY(seen_.opened);
     QCOMPARE(seen_.copied, kLines.join(u'\n'));
+    QCOMPARE(selectionCopied, u"SECTION 1304"_qs);
 }
 
 QTEST_MAIN(TestMessage)
