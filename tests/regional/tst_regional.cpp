@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <optional>
 
 using freefall::RegionalSettings;
 using freefall::RuntimeError;
@@ -35,6 +36,10 @@ private slots:
     void followsEnvironment();
     void roundTripsAsShown_data();
     void roundTripsAsShown();
+    void choosesDirectPath_data();
+    void choosesDirectPath();
+    void directPathAgreesWithQLocale_data();
+    void directPathAgreesWithQLocale();
 };
 
 void tst_Regional::formats_data()
@@ -116,6 +121,10 @@ void tst_Regional::refusesNonNumbers_data()
     QTest::newRow("separator only") << "en_US" << ",";
     QTest::newRow("misplaced group separator") << "en_US" << "1,31.5";
     QTest::newRow("de text in en") << "en_US" << "1.314,70";
+    // QLocale reads these, but no box ever shows them.
+    QTest::newRow("inf") << "en_US" << "inf";
+    QTest::newRow("minus inf") << "en_US" << "-inf";
+    QTest::newRow("nan") << "de_DE" << "nan";
 }
 
 void tst_Regional::refusesNonNumbers()
@@ -196,6 +205,101 @@ void tst_Regional::roundTripsAsShown()
                  qPrintable(QStringLiteral("%1 shown as %2 read back as %3")
                                 .arg(value, 0, 'g', 17).arg(shown).arg(readBack, 0, 'g', 17)));
     }
+}
+
+void tst_Regional::choosesDirectPath_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<bool>("direct");
+
+    for (const char *name : {"C", "en_US", "de_DE", "fr_FR", "hi_IN", "de_CH", "sv_SE"})
+        QTest::newRow(name) << name << true;
+    QTest::newRow("es_ES leaves four digits ungrouped") << "es_ES" << false;
+    QTest::newRow("ar_EG writes its own digits") << "ar_EG" << false;
+}
+
+// The quick path must not switch itself off unnoticed where it should hold.
+void tst_Regional::choosesDirectPath()
+{
+    QFETCH(QString, locale);
+    QFETCH(bool, direct);
+    QCOMPARE(settings(locale).usesDirectPath(), direct);
+    const QLocale qlocale = locale == u"C" ? QLocale::c() : QLocale(locale);
+    QVERIFY(!RegionalSettings(qlocale, RegionalSettings::Path::QLocaleOnly).usesDirectPath());
+}
+
+void tst_Regional::directPathAgreesWithQLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    for (const QString &name : kLocales + QStringList{"it_IT", "ru_RU", "en_IN", "he_IL"})
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+namespace {
+std::optional<double> readOrRefuse(const RegionalSettings &regional, QStringView text)
+{
+    try {
+        return regional.toDouble(text);
+    } catch (const RuntimeError &) {
+        return std::nullopt;
+    }
+}
+} // namespace
+
+// The direct text and read-back against QLocale's: the same text for values of every size,
+// sign and rounding edge, and the same verdict on every shortening of it and on random text
+// made of the locale's own symbols.
+void tst_Regional::directPathAgreesWithQLocale()
+{
+    QFETCH(QString, locale);
+    const QLocale qlocale = locale == u"C" ? QLocale::c() : QLocale(locale);
+    const RegionalSettings direct(qlocale);
+    const RegionalSettings reference(qlocale, RegionalSettings::Path::QLocaleOnly);
+    QRandomGenerator random(20261209);
+
+    const auto sameReading = [&](QStringView text) {
+        const std::optional<double> quick = readOrRefuse(direct, text);
+        const std::optional<double> slow = readOrRefuse(reference, text);
+        if (quick == slow)
+            return true;
+        qWarning() << text << "reads as" << (quick ? *quick : qQNaN()) << "not"
+                   << (slow ? *slow : qQNaN());
+        return false;
+    };
+
+    for (int i = 0; i < 6000; ++i) {
+        double value = 0;
+        switch (i % 3) {
+        case 0: // any size
+            value = std::ldexp(random.generateDouble(), int(random.bounded(-10, 48)));
+            break;
+        case 1: // a half hundredth, where the rounding turns
+            value = (double(random.bounded(Q_INT64_C(10000000000000))) + 0.5) / 100.0;
+            break;
+        default: // a whole number
+            value = double(random.bounded(Q_INT64_C(1000000000000)));
+            break;
+        }
+        if (random.bounded(4) == 0)
+            value = -value;
+        const QString text = direct.FormatNumber(value);
+        QCOMPARE(text, reference.FormatNumber(value));
+        for (qsizetype length = text.size(); length > 0; --length)
+            QVERIFY(sameReading(QStringView(text).first(length)));
+    }
+
+    const QString symbols = QStringLiteral("0123456789012345678901234567890+eE x") +
+                            qlocale.groupSeparator() + qlocale.decimalPoint() +
+                            qlocale.negativeSign() + qlocale.groupSeparator();
+    for (int i = 0; i < 6000; ++i) {
+        QString text;
+        for (int length = int(random.bounded(1, 14)); length > 0; --length)
+            text += symbols[int(random.bounded(int(symbols.size())))];
+        QVERIFY(sameReading(text));
+    }
+
+    for (double special : {0.0, -0.0, 1e-300, -1e-300, 1e15, 1e300, qInf(), -qInf(), qQNaN()})
+        QCOMPARE(direct.FormatNumber(special), reference.FormatNumber(special));
 }
 
 QTEST_APPLESS_MAIN(tst_Regional)
