@@ -10,6 +10,7 @@ FuzzCase decodeFuzzCase(const std::uint8_t *data, std::size_t size)
     FuzzCase fuzzCase;
     const std::uint8_t selector = data[0];
     fuzzCase.regional = &fuzzRegional((selector & 0x7F) % kLocaleCount);
+    fuzzCase.reference = &fuzzReference((selector & 0x7F) % kLocaleCount);
     fuzzCase.mode = (selector & 0x80) != 0 ? UnitMode::Metric : UnitMode::Imperial;
     fuzzCase.text = QString::fromUtf8(reinterpret_cast<const char *>(data + 1),
                                       static_cast<qsizetype>(size - 1));

@@ -16,6 +16,7 @@ namespace freefall::fuzz {
 struct FuzzCase
 {
     const RegionalSettings *regional = nullptr;
+    const RegionalSettings *reference = nullptr; // the same locale through QLocale only
     UnitMode mode = UnitMode::Imperial;
     QString text;  // all of the rest, of any length, for the number rules on their own
     QString typed; // the mode's input box, cut to what a box holds

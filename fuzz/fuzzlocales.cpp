@@ -7,15 +7,33 @@
 
 namespace freefall::fuzz {
 
+namespace {
+
+using Path = RegionalSettings::Path;
+
+std::array<RegionalSettings, kLocaleCount> settingsFor(Path path)
+{
+    return {
+        RegionalSettings(QLocale::c(), path),
+        RegionalSettings(QLocale(QStringLiteral("en_US")), path),
+        RegionalSettings(QLocale(QStringLiteral("de_DE")), path),
+        RegionalSettings(QLocale(QStringLiteral("fr_FR")), path),
+        RegionalSettings(QLocale(QStringLiteral("hi_IN")), path),
+    };
+}
+
+} // namespace
+
 const RegionalSettings &fuzzRegional(int index)
 {
-    static const std::array<RegionalSettings, kLocaleCount> settings{
-        RegionalSettings(QLocale::c()),
-        RegionalSettings(QLocale(QStringLiteral("en_US"))),
-        RegionalSettings(QLocale(QStringLiteral("de_DE"))),
-        RegionalSettings(QLocale(QStringLiteral("fr_FR"))),
-        RegionalSettings(QLocale(QStringLiteral("hi_IN"))),
-    };
+    static const std::array<RegionalSettings, kLocaleCount> settings = settingsFor(Path::Direct);
+    return settings[static_cast<std::size_t>(index)];
+}
+
+const RegionalSettings &fuzzReference(int index)
+{
+    static const std::array<RegionalSettings, kLocaleCount> settings =
+        settingsFor(Path::QLocaleOnly);
     return settings[static_cast<std::size_t>(index)];
 }
 

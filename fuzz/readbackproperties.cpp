@@ -7,7 +7,9 @@
 #include "runtimeerror.h"
 #include "val.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace freefall::fuzz {
 
@@ -17,6 +19,15 @@ namespace {
 // takes at most nine characters; one of a billion or more takes ten digits alone.
 constexpr double kAlwaysFits = 999999.0;
 constexpr double kNeverFits = 1e9;
+
+std::optional<double> readOrRefuse(const RegionalSettings &regional, QStringView text)
+{
+    try {
+        return regional.toDouble(text);
+    } catch (const RuntimeError &) {
+        return std::nullopt;
+    }
+}
 
 } // namespace
 
@@ -48,6 +59,30 @@ void checkReadBack(const QString &typed, const RegionalSettings &regional)
     require(std::fabs(value) < kNeverFits, "a value too large for its box is cut", typed);
     checkBoxText(shown, regional, typed);
     require(showsTruthfully(shown, value, regional), "a fitted text misstates its value", typed);
+}
+
+void checkDirectPath(const QString &typed, const RegionalSettings &regional,
+                     const RegionalSettings &reference)
+{
+    require(readOrRefuse(regional, typed) == readOrRefuse(reference, typed),
+            "the direct read-back differs from QLocale's", typed);
+    double value = 0;
+    try {
+        value = Val(typed);
+    } catch (const RuntimeError &) {
+        return;
+    }
+    const QString formatted = regional.FormatNumber(value);
+    require(formatted == reference.FormatNumber(value), "the direct text differs from QLocale's",
+            typed);
+    // A box cut drops at most the two decimals and the separator (longer shortenings are the
+    // unit tests' and the input's own read-back's).
+    const qsizetype shortest = std::max<qsizetype>(formatted.size() - 3, 1);
+    for (qsizetype length = formatted.size(); length >= shortest; --length) {
+        const QStringView cut = QStringView(formatted).first(length);
+        require(readOrRefuse(regional, cut) == readOrRefuse(reference, cut),
+                "a shortened direct text reads back unlike QLocale's", typed);
+    }
 }
 
 } // namespace freefall::fuzz

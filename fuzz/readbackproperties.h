@@ -13,4 +13,9 @@ namespace freefall::fuzz {
 // the fit refuses only values whose whole-number part cannot fit.
 void checkReadBack(const QString &typed, const RegionalSettings &regional);
 
+// The direct path writes QLocale's text for Val of the input and reads the input, that text
+// and its shortenings by a box cut as QLocale does.
+void checkDirectPath(const QString &typed, const RegionalSettings &regional,
+                     const RegionalSettings &reference);
+
 } // namespace freefall::fuzz

@@ -16,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const FuzzCase fuzzCase = decodeFuzzCase(data, size);
     checkVal(fuzzCase.text);
     checkReadBack(fuzzCase.typed, *fuzzCase.regional);
+    checkDirectPath(fuzzCase.text, *fuzzCase.regional, *fuzzCase.reference);
     checkCalculation(fuzzCase);
     return 0;
 }
