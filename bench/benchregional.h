@@ -1,5 +1,5 @@
 // The regional settings every benchmark runs under: en_US, so the figures compare with the
-// worked examples ("1,314.70").
+// worked examples ("1,314.70"), on the direct path and, side by side, through QLocale only.
 #pragma once
 
 #include "regionalsettings.h"
@@ -8,11 +8,15 @@
 
 namespace freefall::bench {
 
+using Path = RegionalSettings::Path;
+
 // Built once: constructing a QLocale is not part of any measured operation.
-inline const RegionalSettings &usEnglish()
+inline const RegionalSettings &usEnglish(Path path)
 {
-    static const RegionalSettings settings(QLocale(QLocale::English, QLocale::UnitedStates));
-    return settings;
+    static const RegionalSettings direct(QLocale(QLocale::English, QLocale::UnitedStates));
+    static const RegionalSettings viaQLocale(QLocale(QLocale::English, QLocale::UnitedStates),
+                                             Path::QLocaleOnly);
+    return path == Path::Direct ? direct : viaQLocale;
 }
 
 } // namespace freefall::bench

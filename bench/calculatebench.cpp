@@ -10,10 +10,11 @@ namespace {
 
 using freefall::UnitMode;
 using freefall::Verdict;
+using freefall::bench::Path;
 
-void BM_Calculate(benchmark::State &state, UnitMode mode, const char16_t *typed)
+void BM_Calculate(benchmark::State &state, Path path, UnitMode mode, const char16_t *typed)
 {
-    const auto &regional = freefall::bench::usEnglish();
+    const auto &regional = freefall::bench::usEnglish(path);
     // A fresh window: the other speed box is empty.
     const QString input = QString::fromUtf16(typed);
     const QString imperial = mode == UnitMode::Imperial ? input : QString();
@@ -29,9 +30,15 @@ void BM_Calculate(benchmark::State &state, UnitMode mode, const char16_t *typed)
     }
 }
 
-BENCHMARK_CAPTURE(BM_Calculate, imperial_1000, UnitMode::Imperial, u"1000");
-BENCHMARK_CAPTURE(BM_Calculate, imperial_10000_cut, UnitMode::Imperial, u"10000");
-BENCHMARK_CAPTURE(BM_Calculate, metric_1, UnitMode::Metric, u"1");
-BENCHMARK_CAPTURE(BM_Calculate, metric_50_cut, UnitMode::Metric, u"50");
+BENCHMARK_CAPTURE(BM_Calculate, imperial_1000, Path::Direct, UnitMode::Imperial, u"1000");
+BENCHMARK_CAPTURE(BM_Calculate, imperial_10000_cut, Path::Direct, UnitMode::Imperial, u"10000");
+BENCHMARK_CAPTURE(BM_Calculate, metric_1, Path::Direct, UnitMode::Metric, u"1");
+BENCHMARK_CAPTURE(BM_Calculate, metric_50_cut, Path::Direct, UnitMode::Metric, u"50");
+BENCHMARK_CAPTURE(BM_Calculate, qlocale_imperial_1000, Path::QLocaleOnly, UnitMode::Imperial,
+                  u"1000");
+BENCHMARK_CAPTURE(BM_Calculate, qlocale_imperial_10000_cut, Path::QLocaleOnly, UnitMode::Imperial,
+                  u"10000");
+BENCHMARK_CAPTURE(BM_Calculate, qlocale_metric_1, Path::QLocaleOnly, UnitMode::Metric, u"1");
+BENCHMARK_CAPTURE(BM_Calculate, qlocale_metric_50_cut, Path::QLocaleOnly, UnitMode::Metric, u"50");
 
 } // namespace

@@ -7,9 +7,11 @@
 
 namespace {
 
-void BM_ToDouble(benchmark::State &state, const char16_t *shown)
+using freefall::bench::Path;
+
+void BM_ToDouble(benchmark::State &state, Path path, const char16_t *shown)
 {
-    const auto &regional = freefall::bench::usEnglish();
+    const auto &regional = freefall::bench::usEnglish(path);
     const QString text = QString::fromUtf16(shown);
     for (auto _ : state) {
         double value = regional.toDouble(text);
@@ -17,8 +19,9 @@ void BM_ToDouble(benchmark::State &state, const char16_t *shown)
     }
 }
 
-BENCHMARK_CAPTURE(BM_ToDouble, inches_51_76, u"51.76");
-BENCHMARK_CAPTURE(BM_ToDouble, grouped_1314_70, u"1,314.70");
-BENCHMARK_CAPTURE(BM_ToDouble, cut_127356_0, u"127,356.0");
+BENCHMARK_CAPTURE(BM_ToDouble, inches_51_76, Path::Direct, u"51.76");
+BENCHMARK_CAPTURE(BM_ToDouble, grouped_1314_70, Path::Direct, u"1,314.70");
+BENCHMARK_CAPTURE(BM_ToDouble, cut_127356_0, Path::Direct, u"127,356.0");
+BENCHMARK_CAPTURE(BM_ToDouble, qlocale_grouped_1314_70, Path::QLocaleOnly, u"1,314.70");
 
 } // namespace
