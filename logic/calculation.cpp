@@ -40,22 +40,23 @@ private:
     Verdict verdict_;
 };
 
-void calculateImperial(Calculation &calc, QStringView imperialSpeed)
+// v is Val of the speed box; Val has no side effects, so it is read once for both uses.
+void calculateImperial(Calculation &calc, double v)
 {
     using namespace constants;
-    const double v = Val(imperialSpeed);
-    const QString inches = calc.show(Box::StopInches, checked(checked(std::pow(v, Exponent)) / ImperialDivisor));
+    const QString inches =
+        calc.show(Box::StopInches, checked(checked(std::pow(v, Exponent)) / ImperialDivisor));
     calc.show(Box::StopMillimeters, checked(calc.readBack(inches) * InchesToMillimetres));
-    calc.show(Box::MetricSpeed, checked(Val(imperialSpeed) * FpmToMps));
+    calc.show(Box::MetricSpeed, checked(v * FpmToMps));
 }
 
-void calculateMetric(Calculation &calc, QStringView metricSpeed)
+void calculateMetric(Calculation &calc, double v)
 {
     using namespace constants;
-    const double v = Val(metricSpeed);
-    const QString mm = calc.show(Box::StopMillimeters, checked(checked(std::pow(v, Exponent)) / MetricDivisor));
+    const QString mm =
+        calc.show(Box::StopMillimeters, checked(checked(std::pow(v, Exponent)) / MetricDivisor));
     calc.show(Box::StopInches, checked(calc.readBack(mm) * MillimetresToInches));
-    calc.show(Box::ImperialSpeed, checked(Val(metricSpeed) * MpsToFpm));
+    calc.show(Box::ImperialSpeed, checked(v * MpsToFpm));
 }
 
 } // namespace
@@ -75,9 +76,9 @@ Verdict calculate(UnitMode mode, QStringView imperialSpeed, QStringView metricSp
             return verdict;
         }
         if (imperialMode)
-            calculateImperial(calc, imperialSpeed);
+            calculateImperial(calc, imperial);
         else
-            calculateMetric(calc, metricSpeed);
+            calculateMetric(calc, metric);
         verdict.outcome = Verdict::Outcome::Show;
     } catch (const RuntimeError &error) {
         verdict.outcome = Verdict::Outcome::Stop;
