@@ -116,14 +116,16 @@ struct TextBuffer
 
 // The whole-number digits with a separator before each group: the least group nearest the
 // decimal separator, the higher groups before it (3 and 3 in en_US, 3 and 2 in hi_IN).
-void putGrouped(TextBuffer &out, const char *digits, int count, const QString &separator,
-                int leastGroup, int higherGroup)
+void putGrouped(TextBuffer &out, const char *digits, int count,
+                const RegionalSettings::Grouping &grouping)
 {
     for (int i = 0; i < count; ++i) {
         out.put(char16_t(digits[i]));
         const int left = count - 1 - i;
-        if (left == leastGroup || (left > leastGroup && (left - leastGroup) % higherGroup == 0))
-            out.put(separator);
+        if (i + 1 >= grouping.leadingAtLeast &&
+            (left == grouping.least ||
+             (left > grouping.least && (left - grouping.least) % grouping.higher == 0)))
+            out.put(grouping.separator);
     }
 }
 
@@ -143,21 +145,32 @@ RegionalSettings::RegionalSettings(QLocale locale, Path path) : locale_(std::mov
 {
     locale_.setNumberOptions(QLocale::DefaultNumberOptions);
     decimalSeparator_ = locale_.decimalPoint();
-    groupSeparator_ = locale_.groupSeparator();
     minus_ = locale_.negativeSign();
-    if (path != Path::Direct || locale_.zeroDigit() != u"0" || groupSeparator_.isEmpty() ||
-        groupSeparator_ == decimalSeparator_ || groupSeparator_.size() > kMaxSeparatorLength ||
+    const QString separator = locale_.groupSeparator();
+    if (path != Path::Direct || locale_.zeroDigit() != u"0" || separator.isEmpty() ||
+        separator == decimalSeparator_ || separator.size() > kMaxSeparatorLength ||
         decimalSeparator_.size() > kMaxSeparatorLength || minus_.size() > kMaxMinusLength)
         return;
     // The group sizes as QLocale writes them: the last two groups of a ten-digit number.
     const QString probe = locale_.toString(1234567890.0, 'f', 0);
-    const qsizetype last = probe.lastIndexOf(groupSeparator_);
-    const qsizetype before = last > 0 ? probe.lastIndexOf(groupSeparator_, last - 1) : -1;
+    const qsizetype last = probe.lastIndexOf(separator);
+    const qsizetype before = last > 0 ? probe.lastIndexOf(separator, last - 1) : -1;
     if (before < 0)
         return;
-    leastGroup_ = int(probe.size() - last - groupSeparator_.size());
-    higherGroup_ = int(last - before - groupSeparator_.size());
-    direct_ = leastGroup_ > 0 && higherGroup_ > 0 && agreesWithQLocale();
+    grouping_.separator = separator;
+    grouping_.least = int(probe.size() - last - separator.size());
+    grouping_.higher = int(last - before - separator.size());
+    if (grouping_.least <= 0 || grouping_.higher <= 0)
+        return;
+    // The shortest whole number QLocale groups tells the fewest digits it leaves in a leading
+    // group: 1234 is grouped in most locales, 12345 first where a lone digit is not.
+    int fewestGrouped = grouping_.least + 1;
+    while (fewestGrouped < 10 &&
+           !locale_.toString(std::floor(1234567890.0 / std::pow(10.0, 10 - fewestGrouped)), 'f', 0)
+                .contains(separator))
+        ++fewestGrouped;
+    grouping_.leadingAtLeast = fewestGrouped - grouping_.least;
+    direct_ = agreesWithQLocale();
 }
 
 // Numbers of every length up to the widest a box can hold and beyond, both signs and a carry:
@@ -197,7 +210,7 @@ QString RegionalSettings::formatDirect(long long hundredths, bool negative) cons
     TextBuffer out;
     if (negative)
         out.put(minus_);
-    putGrouped(out, padded, wholeDigits, groupSeparator_, leastGroup_, higherGroup_);
+    putGrouped(out, padded, wholeDigits, grouping_);
     out.put(decimalSeparator_);
     for (int i = wholeDigits; i < wholeDigits + kDecimals; ++i)
         out.put(char16_t(padded[i]));
@@ -234,8 +247,7 @@ bool RegionalSettings::readDirect(QStringView text, double &value) const
     if (wholeDigits == 0 || (wholeDigits > 1 && ascii[firstDigit] == '0'))
         return false;
     TextBuffer grouped;
-    putGrouped(grouped, ascii + firstDigit, wholeDigits, groupSeparator_, leastGroup_,
-               higherGroup_);
+    putGrouped(grouped, ascii + firstDigit, wholeDigits, grouping_);
     if (grouped.view() != whole)
         return false;
 

@@ -43,6 +43,15 @@ public:
     const QLocale &locale() const { return locale_; }
     bool usesDirectPath() const { return direct_; }
 
+    // How the direct text groups the whole-number digits.
+    struct Grouping
+    {
+        QString separator;
+        int least = 0;          // digits in the group next to the decimal separator
+        int higher = 0;         // digits in each group before it
+        int leadingAtLeast = 1; // a shorter leading group joins the next ("1234,50" in es_ES)
+    };
+
 private:
     bool agreesWithQLocale() const;
     QString formatDirect(long long hundredths, bool negative) const;
@@ -50,10 +59,8 @@ private:
 
     QLocale locale_;
     QString decimalSeparator_;
-    QString groupSeparator_;
     QString minus_;
-    int leastGroup_ = 0;  // digits in the group next to the decimal separator
-    int higherGroup_ = 0; // digits in each group before it
+    Grouping grouping_;
     bool direct_ = false;
 };
 

@@ -58,6 +58,8 @@ void tst_Regional::formats_data()
     QTest::newRow("fr narrow no-break space") << "fr_FR" << 1314.704 << QString::fromUtf8("1\u202f314,70");
     QTest::newRow("hi two-digit groups") << "hi_IN" << 1234567.0 << "12,34,567.00";
     QTest::newRow("en negative") << "en_US" << -2.5 << "-2.50";
+    QTest::newRow("es four digits ungrouped") << "es_ES" << 1234.5 << "1234,50";
+    QTest::newRow("es five digits grouped") << "es_ES" << 12345.678 << "12.345,68";
     QTest::newRow("sv minus sign") << "sv_SE" << -2.5 << QString::fromUtf8("\u22122,50");
     QTest::newRow("zero") << "en_US" << 0.0 << "0.00";
     QTest::newRow("tiny rounds to zero") << "en_US" << 1e-300 << "0.00";
@@ -214,7 +216,8 @@ void tst_Regional::choosesDirectPath_data()
 
     for (const char *name : {"C", "en_US", "de_DE", "fr_FR", "hi_IN", "de_CH", "sv_SE"})
         QTest::newRow(name) << name << true;
-    QTest::newRow("es_ES leaves four digits ungrouped") << "es_ES" << false;
+    QTest::newRow("es_ES, four digits ungrouped") << "es_ES" << true;
+    QTest::newRow("pl_PL, four digits ungrouped") << "pl_PL" << true;
     QTest::newRow("ar_EG writes its own digits") << "ar_EG" << false;
 }
 
@@ -231,7 +234,7 @@ void tst_Regional::choosesDirectPath()
 void tst_Regional::directPathAgreesWithQLocale_data()
 {
     QTest::addColumn<QString>("locale");
-    for (const QString &name : kLocales + QStringList{"it_IT", "ru_RU", "en_IN", "he_IL"})
+    for (const QString &name : kLocales + QStringList{"it_IT", "ru_RU", "en_IN", "he_IL", "pl_PL"})
         QTest::newRow(qPrintable(name)) << name;
 }
 
