@@ -185,12 +185,14 @@ bool RegionalSettings::agreesWithQLocale() const
         const QString text = formatDirect(shown->count, shown->negative);
         if (text != locale_.toString(roundedAsShown(value), 'f', kDecimals))
             return false;
+        // Only what the direct read takes needs QLocale's reading too.
         for (qsizetype length = text.size(); length > 0; --length) {
             const QStringView cut = QStringView(text).first(length);
             double direct = 0;
+            if (!readDirect(cut, direct))
+                continue;
             bool ok = false;
-            const double viaQLocale = locale_.toDouble(cut, &ok);
-            if (readDirect(cut, direct) && (!ok || direct != viaQLocale))
+            if (locale_.toDouble(cut, &ok) != direct || !ok)
                 return false;
         }
     }
