@@ -3,16 +3,17 @@
 #include "commandline.h"
 
 #include "calculation.h"
-#include "regionalsettings.h"
+#include "qtregionalsettings.h"
+#include "qttext.h"
 #include "version.h"
 
 namespace freefall {
 
 namespace {
 
-void printLine(std::ostream &out, const char *label, const QString &text)
+void printLine(std::ostream &out, const BoxDescription &box, const std::u16string &text)
 {
-    out << label << ' ' << text.toUtf8().constData() << '\n';
+    out << box.unitLabel << ' ' << toQString(text).toUtf8().constData() << '\n';
 }
 
 int usageError(std::ostream &err, const char *problem)
@@ -21,15 +22,15 @@ int usageError(std::ostream &err, const char *problem)
     return ExitUsage;
 }
 
-int calculateFromCommandLine(UnitMode mode, const QString &typed, std::ostream &out,
+int calculateFromCommandLine(UnitMode mode, const std::u16string &typed, std::ostream &out,
                              std::ostream &err)
 {
-    const RegionalSettings regional = RegionalSettings::fromEnvironment();
+    const QtRegionalSettings regional = QtRegionalSettings::fromEnvironment();
     // In a fresh window the other speed box is empty, as are both distance boxes.
-    QString boxes[4]; // in the order of Box
-    boxes[static_cast<int>(mode == UnitMode::Imperial ? Box::ImperialSpeed : Box::MetricSpeed)] = typed;
-    const Verdict verdict = mode == UnitMode::Imperial ? calculate(mode, typed, {}, regional)
-                                                       : calculate(mode, {}, typed, regional);
+    std::array<std::u16string, kBoxes.size()> boxes;
+    boxes[std::size_t(mode == UnitMode::Imperial ? Box::ImperialSpeed : Box::MetricSpeed)] = typed;
+    const Verdict verdict = calculate(mode, boxes[std::size_t(Box::ImperialSpeed)],
+                                      boxes[std::size_t(Box::MetricSpeed)], regional);
     switch (verdict.outcome) {
     case Verdict::Outcome::Clear:
         err << "freefall: the speed must be a number greater than zero\n";
@@ -40,12 +41,10 @@ int calculateFromCommandLine(UnitMode mode, const QString &typed, std::ostream &
     case Verdict::Outcome::Show:
         break;
     }
-    for (int i = 0; i < verdict.writeCount; ++i)
-        boxes[static_cast<int>(verdict.writes[static_cast<std::size_t>(i)].box)] = verdict.writes[static_cast<std::size_t>(i)].text;
-    printLine(out, "FPM", boxes[static_cast<int>(Box::ImperialSpeed)]);
-    printLine(out, "MPS", boxes[static_cast<int>(Box::MetricSpeed)]);
-    printLine(out, "IN", boxes[static_cast<int>(Box::StopInches)]);
-    printLine(out, "MM", boxes[static_cast<int>(Box::StopMillimeters)]);
+    for (const BoxWrite &write : verdict.writes)
+        boxes[std::size_t(write.box)] = write.text;
+    for (const BoxDescription &box : kBoxes)
+        printLine(out, box, boxes[std::size_t(box.box)]);
     return ExitShown;
 }
 
@@ -89,7 +88,7 @@ std::optional<int> runCommandLine(const QStringList &arguments, std::ostream &ou
     if (arguments[1].size() > kBoxMaxLength)
         return usageError(err, "TEXT is longer than the box's 9 characters");
     const UnitMode mode = option == u"--imperial" ? UnitMode::Imperial : UnitMode::Metric;
-    return calculateFromCommandLine(mode, arguments[1], out, err);
+    return calculateFromCommandLine(mode, toU16String(arguments[1]), out, err);
 }
 
 } // namespace freefall

@@ -1,12 +1,12 @@
-// Builds the window from the design tables and turns Qt's signals into the form's events, each
-// raised through the event dispatch so that no error of a handler reaches Qt.
+// Builds the window from the design tables and raises each control's event on its handler
+// through the event dispatch, so that no error of a handler reaches Qt.
 #include "frmfreefall.h"
 
-#include "freefalldesign.h"
-#include "freefallform.h"
+#include "freefallhandlers.h"
+#include "qtformservices.h"
 #include "qtoptionbutton.h"
+#include "qttext.h"
 #include "qttextbox.h"
-#include "qtwindow.h"
 #include "textboxedit.h"
 
 #include <QAction>
@@ -33,19 +33,15 @@ using namespace design;
 
 constexpr char kWindowIcon[] = ":/icons/freefall.ico";
 
-QString str(const char16_t *text)
-{
-    return text ? QString::fromUtf16(text) : QString();
-}
+// Where the design's family is missing, Liberation Sans (metric compatible with the common
+// Windows sans serif) stands in; the boxes show the widest results whole in it.
+constexpr char16_t kStandInFamily[] = u"Liberation Sans";
 
 QFont designFont(FontKind kind)
 {
     const FontDesign design = fontDesign(kind);
-    QStringList families;
-    for (const char16_t *family : kFontFamilies)
-        families << str(family);
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies({toQString(kFontFamily), QString::fromUtf16(kStandInFamily)});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(design.pointSize);
     font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
@@ -71,10 +67,10 @@ private:
     double factor_;
 };
 
-void describe(QWidget *widget, const char16_t *name, const char16_t *description)
+void describe(QWidget *widget, std::u16string_view name, std::u16string_view description)
 {
-    widget->setAccessibleName(str(name));
-    widget->setAccessibleDescription(str(description));
+    widget->setAccessibleName(toQString(name));
+    widget->setAccessibleDescription(toQString(description));
 }
 
 bool isEnter(const QKeyEvent *event)
@@ -89,8 +85,8 @@ bool isEnter(const QKeyEvent *event)
 frmFreefall::frmFreefall(const RegionalSettings &regional, QWidget *parent)
     : QMainWindow(parent), regional_(regional)
 {
-    setObjectName(str(kWindow.name));
-    setWindowTitle(str(kWindow.title));
+    setObjectName(toQString(kWindow.name));
+    setWindowTitle(toQString(kWindow.title));
     // A fixed single border: no maximise button, and the size constraint below stops resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -100,13 +96,14 @@ frmFreefall::frmFreefall(const RegionalSettings &regional, QWidget *parent)
 
     createMenu();
     createControls();
+    createAdapters();
     setTabOrderByIndex();
     connectHandlers();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
 
-    dispatch_.raise([this] { form_->Form_Load(); });
-    txtImperialSpeed_->setFocus(Qt::OtherFocusReason);
+    raise(&FreefallHandlers::Form_Load);
+    edits_[std::size_t(Box::ImperialSpeed)]->setFocus(Qt::OtherFocusReason);
 }
 
 frmFreefall::~frmFreefall() = default;
@@ -124,22 +121,22 @@ void frmFreefall::centreOnScreen()
 
 MousePointer frmFreefall::mousePointer() const
 {
-    return window_->mousePointer();
+    return services_->mousePointer();
 }
 
 bool frmFreefall::imperialMode() const
 {
-    return form_->imperialMode();
+    return handlers_->imperialMode();
 }
 
 void frmFreefall::createMenu()
 {
-    QMenu *help = menuBar()->addMenu(str(kMenu.title));
-    help->setObjectName(str(kMenu.titleName));
-    mnuStopDisInfo_ = help->addAction(str(kMenu.item));
-    mnuStopDisInfo_->setObjectName(str(kMenu.itemName));
-    mnuStopDisInfo_->setShortcut(QKeySequence(str(kMenu.itemShortcut), QKeySequence::PortableText));
-    connect(mnuStopDisInfo_, &QAction::triggered, this, &frmFreefall::showStoppingDistanceInfo);
+    QMenu *help = menuBar()->addMenu(toQString(kMenu.title));
+    help->setObjectName(toQString(kMenu.titleName));
+    mnuStopDisInfo_ = help->addAction(toQString(kMenu.item));
+    mnuStopDisInfo_->setObjectName(toQString(kMenu.itemName));
+    mnuStopDisInfo_->setShortcut(
+        QKeySequence(toQString(kMenu.shortcutText), QKeySequence::PortableText));
 }
 
 void frmFreefall::createControls()
@@ -151,141 +148,135 @@ void frmFreefall::createControls()
     setCentralWidget(client);
 
     for (const LabelDesign &design : kLabels) {
-        auto *label = new QLabel(str(design.caption), client);
-        label->setObjectName(str(design.name));
+        auto *label = new QLabel(toQString(design.caption), client);
+        label->setObjectName(toQString(design.name));
         label->setGeometry(layout.rect(design.geometry));
         label->setFont(designFont(design.font));
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         label->setAlignment((design.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         label->setAutoFillBackground(true);
-        label->setToolTip(str(design.toolTip));
+        label->setToolTip(toQString(design.toolTip));
         describe(label, design.caption, design.accessibleDescription);
     }
 
     for (const TextBoxDesign &design : kTextBoxes) {
+        const BoxDescription &box = describe(design.box);
         auto *edit = new TextBoxEdit(client);
-        edit->setObjectName(str(design.name));
+        edit->setObjectName(toQString(box.name));
         edit->setGeometry(layout.rect(design.geometry));
         edit->setFont(designFont(FontKind::TextBox));
-        edit->setMaxLength(kTextBoxMaxLength);
-        edit->setToolTip(str(design.toolTip));
-        describe(edit, design.accessibleName, design.accessibleDescription);
+        edit->setMaxLength(kBoxMaxLength);
+        edit->setToolTip(toQString(design.toolTip));
+        describe(edit, box.role, design.accessibleDescription);
+        edits_[std::size_t(design.box)] = edit;
     }
-    txtImperialSpeed_ = client->findChild<TextBoxEdit *>(u"txtImperialSpeed"_qs);
-    txtMetricSpeed_ = client->findChild<TextBoxEdit *>(u"txtMetricSpeed"_qs);
-    txtStopInches_ = client->findChild<TextBoxEdit *>(u"txtStopInches"_qs);
-    txtStopMillimeters_ = client->findChild<TextBoxEdit *>(u"txtStopMillimeters"_qs);
 
-    for (const CommandButtonDesign &design : kCommandButtons) {
-        auto *button = new QPushButton(str(design.caption), client);
-        button->setObjectName(str(design.name));
+    for (std::size_t i = 0; i < kCommandButtons.size(); ++i) {
+        const ButtonDesign &design = kCommandButtons[i];
+        auto *button = new QPushButton(toQString(design.caption), client);
+        button->setObjectName(toQString(design.name));
         button->setGeometry(layout.rect(design.geometry));
         button->setFont(designFont(FontKind::Caption));
         // Outside a dialog Qt gives Enter to a focused button only when it is auto-default;
         // Enter elsewhere reaches keyPressEvent, which clicks the default button.
         button->setAutoDefault(true);
-        button->setDefault(design.isDefault);
+        button->setDefault(design.marked);
         describe(button, design.accessibleName, design.accessibleDescription);
+        commandButtons_[i] = button;
     }
-    cmdCalculate_ = client->findChild<QPushButton *>(u"cmdCalculate"_qs);
-    cmdClear_ = client->findChild<QPushButton *>(u"cmdClear"_qs);
 
     // Radio buttons with the same parent form one exclusive group, which Tab enters at its
     // selected button.
-    for (const OptionButtonDesign &design : kOptionButtons) {
-        auto *option = new QRadioButton(str(design.caption), client);
-        option->setObjectName(str(design.name));
+    for (std::size_t i = 0; i < kOptionButtons.size(); ++i) {
+        const ButtonDesign &design = kOptionButtons[i];
+        auto *option = new QRadioButton(toQString(design.caption), client);
+        option->setObjectName(toQString(design.name));
         option->setGeometry(layout.rect(design.geometry));
         option->setFont(designFont(FontKind::Caption));
-        option->setChecked(design.selected);
+        option->setChecked(design.marked);
         option->installEventFilter(this);
         describe(option, design.accessibleName, design.accessibleDescription);
+        optionButtons_[i] = option;
     }
-    optImperial_ = client->findChild<QRadioButton *>(u"optImperial"_qs);
-    optMetric_ = client->findChild<QRadioButton *>(u"optMetric"_qs);
+}
 
-    window_ = std::make_unique<QtWindow>(client);
-    imperialSpeedBox_ = std::make_unique<QtTextBox>(txtImperialSpeed_, dispatch_);
-    metricSpeedBox_ = std::make_unique<QtTextBox>(txtMetricSpeed_, dispatch_);
-    stopInchesBox_ = std::make_unique<QtTextBox>(txtStopInches_, dispatch_);
-    stopMillimetersBox_ = std::make_unique<QtTextBox>(txtStopMillimeters_, dispatch_);
-    const auto adapterFor = [this](const QString &name) -> QtTextBox & {
-        if (name == txtImperialSpeed_->objectName())
-            return *imperialSpeedBox_;
-        if (name == txtMetricSpeed_->objectName())
-            return *metricSpeedBox_;
-        if (name == txtStopInches_->objectName())
-            return *stopInchesBox_;
-        return *stopMillimetersBox_;
-    };
-    // The design's own look, through the same properties the handlers change later.
+// The forms operations on the widgets, and the design's own look set through the same
+// properties the handlers change later.
+void frmFreefall::createAdapters()
+{
+    services_ = std::make_unique<QtFormServices>(centralWidget());
     for (const TextBoxDesign &design : kTextBoxes) {
-        QtTextBox &box = adapterFor(str(design.name));
+        auto &box = boxes_[std::size_t(design.box)];
+        box = std::make_unique<QtTextBox>(edits_[std::size_t(design.box)], dispatch_);
         if (design.yellow)
-            box.setBackColor(colours::Yellow);
-        box.setLocked(design.locked);
-        box.setTabStop(design.tabStop);
+            box->setBackColor(colours::Yellow);
+        box->setLocked(design.locked);
+        box->setTabStop(design.tabStop);
     }
-    imperialOption_ = std::make_unique<QtOptionButton>(optImperial_, dispatch_);
-    metricOption_ = std::make_unique<QtOptionButton>(optMetric_, dispatch_);
+    for (std::size_t i = 0; i < kOptionButtons.size(); ++i)
+        options_[i] = std::make_unique<QtOptionButton>(optionButtons_[i]);
 
-    form_ = std::make_unique<FreefallForm>(FormControls{*imperialSpeedBox_, *metricSpeedBox_,
-                                                        *stopInchesBox_, *stopMillimetersBox_,
-                                                        *imperialOption_, *metricOption_, *window_},
-                                           regional_);
+    const auto box = [this](Box which) -> TextBox & { return *boxes_[std::size_t(which)]; };
+    handlers_ = std::make_unique<FreefallHandlers>(
+        FormControls{box(Box::ImperialSpeed), box(Box::MetricSpeed), box(Box::StopInches),
+                     box(Box::StopMillimeters), *options_[0], *options_[1], *services_},
+        regional_);
 }
 
 void frmFreefall::setTabOrderByIndex()
 {
     std::vector<std::pair<int, QWidget *>> order;
-    const auto add = [&](const auto &table) {
-        for (const auto &design : table)
-            order.emplace_back(design.tabIndex,
-                               centralWidget()->findChild<QWidget *>(str(design.name)));
-    };
-    add(kTextBoxes);
-    add(kCommandButtons);
-    add(kOptionButtons);
+    for (const TextBoxDesign &design : kTextBoxes)
+        order.emplace_back(design.tabIndex, edits_[std::size_t(design.box)]);
+    for (std::size_t i = 0; i < kCommandButtons.size(); ++i)
+        order.emplace_back(kCommandButtons[i].tabIndex, commandButtons_[i]);
+    for (std::size_t i = 0; i < kOptionButtons.size(); ++i)
+        order.emplace_back(kOptionButtons[i].tabIndex, optionButtons_[i]);
     std::sort(order.begin(), order.end(),
               [](const auto &a, const auto &b) { return a.first < b.first; });
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1].second, order[i].second);
 }
 
+// Every event the design names, wired the same way. textChanged, unlike textEdited, also comes
+// from a program write, inside it; an option button's Click is its becoming the selected one,
+// by mouse, access key or arrow key, so choosing the selected button again raises nothing and a
+// stray click cannot wipe the typed speed.
 void frmFreefall::connectHandlers()
 {
-    connect(cmdCalculate_, &QPushButton::clicked, this, &frmFreefall::calculate);
-    connect(cmdClear_, &QPushButton::clicked, this, &frmFreefall::clearBoxes);
-    imperialOption_->onClick([this] { form_->optImperial_Click(); });
-    metricOption_->onClick([this] { form_->optMetric_Click(); });
-    imperialSpeedBox_->onChange([this] { form_->txtImperialSpeed_Change(); });
-    metricSpeedBox_->onChange([this] { form_->txtMetricSpeed_Change(); });
+    for (const TextBoxDesign &design : kTextBoxes) {
+        if (design.change)
+            connect(edits_[std::size_t(design.box)], &QLineEdit::textChanged, this,
+                    [this, handler = design.change] { raise(handler); });
+    }
+    for (std::size_t i = 0; i < kCommandButtons.size(); ++i)
+        connect(commandButtons_[i], &QPushButton::clicked, this,
+                [this, handler = kCommandButtons[i].click] { raise(handler); });
+    for (std::size_t i = 0; i < kOptionButtons.size(); ++i)
+        connect(optionButtons_[i], &QRadioButton::toggled, this,
+                [this, handler = kOptionButtons[i].click](bool checked) {
+                    if (checked)
+                        raise(handler);
+                });
+    connect(mnuStopDisInfo_, &QAction::triggered, this,
+            [this, handler = kMenu.click] { raise(handler); });
 }
 
-void frmFreefall::calculate()
+void frmFreefall::raise(design::Handler handler)
 {
-    dispatch_.raise([this] { form_->cmdCalculate_Click(); });
-}
-
-void frmFreefall::clearBoxes()
-{
-    dispatch_.raise([this] { form_->cmdClear_Click(); });
-}
-
-void frmFreefall::showStoppingDistanceInfo()
-{
-    dispatch_.raise([this] { form_->mnuStopDisInfo_Click(); });
+    dispatch_.raise([this, handler] { (handlers_.get()->*handler)(); });
 }
 
 bool frmFreefall::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && (watched == optImperial_ || watched == optMetric_)) {
+    const auto option = std::find(optionButtons_.begin(), optionButtons_.end(), watched);
+    if (event->type() == QEvent::KeyPress && option != optionButtons_.end()) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
             (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right ||
              key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
-            moveWithinOptionGroup(static_cast<QRadioButton *>(watched), key->key());
+            moveWithinOptionGroup(*option, key->key());
             return true;
         }
     }
@@ -297,17 +288,26 @@ bool frmFreefall::eventFilter(QObject *watched, QEvent *event)
 // on to the new input box.
 void frmFreefall::moveWithinOptionGroup(QRadioButton *from, int key)
 {
-    QRadioButton *to = from == optImperial_ ? optMetric_ : optImperial_;
+    QRadioButton *to = from == optionButtons_[0] ? optionButtons_[1] : optionButtons_[0];
     const bool forward = key == Qt::Key_Right || key == Qt::Key_Down;
     to->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     to->click();
+}
+
+QPushButton *frmFreefall::defaultButton() const
+{
+    for (std::size_t i = 0; i < kCommandButtons.size(); ++i) {
+        if (kCommandButtons[i].marked)
+            return commandButtons_[i];
+    }
+    return nullptr;
 }
 
 void frmFreefall::keyPressEvent(QKeyEvent *event)
 {
     // Command buttons take Enter themselves; every other control passes it up to here.
     if (isEnter(event)) {
-        cmdCalculate_->click();
+        defaultButton()->click();
         event->accept();
         return;
     }

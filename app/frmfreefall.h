@@ -1,13 +1,16 @@
-// The calculator window: the controls of the design tables on Qt widgets, wired to the event
-// handlers of FreefallForm.
+// The calculator window: the controls of the design tables on Qt widgets, their events raised
+// on the handlers of FreefallHandlers.
 #pragma once
 
+#include "boxes.h"
 #include "eventdispatch.h"
 #include "forms.h"
+#include "freefalldesign.h"
 #include "regionalsettings.h"
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 
 class QAction;
@@ -16,10 +19,10 @@ class QRadioButton;
 
 namespace freefall {
 
-class FreefallForm;
+class FreefallHandlers;
+class QtFormServices;
 class QtOptionButton;
 class QtTextBox;
-class QtWindow;
 class TextBoxEdit;
 
 class frmFreefall : public QMainWindow
@@ -28,7 +31,7 @@ class frmFreefall : public QMainWindow
 
 public:
     // Creates the window and its controls and runs Form_Load; the focus is then in the
-    // feet-per-minute box, ready for show().
+    // feet-per-minute box, ready for show(). regional must outlive the window.
     explicit frmFreefall(const RegionalSettings &regional, QWidget *parent = nullptr);
     ~frmFreefall() override;
 
@@ -42,39 +45,29 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
-private slots:
-    void calculate();
-    void clearBoxes();
-    void showStoppingDistanceInfo();
-
 private:
-    void createControls();
     void createMenu();
+    void createControls();
+    void createAdapters();
     void setTabOrderByIndex();
     void connectHandlers();
+    void raise(design::Handler handler);
     void moveWithinOptionGroup(QRadioButton *from, int key);
+    QPushButton *defaultButton() const;
 
-    RegionalSettings regional_;
+    const RegionalSettings &regional_;
     EventDispatch dispatch_;
 
-    TextBoxEdit *txtImperialSpeed_ = nullptr;
-    TextBoxEdit *txtMetricSpeed_ = nullptr;
-    TextBoxEdit *txtStopInches_ = nullptr;
-    TextBoxEdit *txtStopMillimeters_ = nullptr;
-    QPushButton *cmdCalculate_ = nullptr;
-    QPushButton *cmdClear_ = nullptr;
-    QRadioButton *optImperial_ = nullptr;
-    QRadioButton *optMetric_ = nullptr;
+    // In the order of Box and of the design's button tables.
+    std::array<TextBoxEdit *, kBoxes.size()> edits_{};
+    std::array<QPushButton *, design::kCommandButtons.size()> commandButtons_{};
+    std::array<QRadioButton *, design::kOptionButtons.size()> optionButtons_{};
     QAction *mnuStopDisInfo_ = nullptr;
 
-    std::unique_ptr<QtTextBox> imperialSpeedBox_;
-    std::unique_ptr<QtTextBox> metricSpeedBox_;
-    std::unique_ptr<QtTextBox> stopInchesBox_;
-    std::unique_ptr<QtTextBox> stopMillimetersBox_;
-    std::unique_ptr<QtOptionButton> imperialOption_;
-    std::unique_ptr<QtOptionButton> metricOption_;
-    std::unique_ptr<QtWindow> window_;
-    std::unique_ptr<FreefallForm> form_;
+    std::array<std::unique_ptr<QtTextBox>, kBoxes.size()> boxes_;
+    std::array<std::unique_ptr<QtOptionButton>, design::kOptionButtons.size()> options_;
+    std::unique_ptr<QtFormServices> services_;
+    std::unique_ptr<FreefallHandlers> handlers_;
 };
 
 } // namespace freefall

@@ -4,12 +4,11 @@
 
 #include "commandline.h"
 #include "frmfreefall.h"
-#include "regionalsettings.h"
+#include "qtregionalsettings.h"
+#include "shownreporter.h"
 
 #include <QApplication>
 #include <QByteArrayList>
-#include <QEvent>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -111,31 +110,6 @@ private:
     QtMessageHandler previous_ = nullptr;
 };
 
-// With FREEFALL_REPORT_SHOWN set, prints "shown" on standard output once the window's first
-// frame has been painted, for the start-up benchmark.
-class ShownReporter : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && !reported_) {
-            reported_ = true;
-            // After the paint event has been handled and the frame flushed.
-            QTimer::singleShot(0, this, [] {
-                std::fputs("shown\n", stdout);
-                std::fflush(stdout);
-            });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    bool reported_ = false;
-};
-
 } // namespace
 
 int runWindow(int argc, char *argv[])
@@ -148,7 +122,7 @@ int runWindow(int argc, char *argv[])
     QApplication app(argc, argv);
     startup.reset();
 
-    const RegionalSettings regional = RegionalSettings::fromEnvironment();
+    const QtRegionalSettings regional = QtRegionalSettings::fromEnvironment();
     frmFreefall window(regional);
     if (qEnvironmentVariableIsSet("FREEFALL_REPORT_SHOWN"))
         window.installEventFilter(new ShownReporter(&window));

@@ -24,14 +24,14 @@ public:
     explicit Calculation(const RegionalSettings &regional) : regional_(regional) {}
 
     // Formats a result for its box and records the write.
-    QString show(Box box, double value)
+    std::u16string show(Box box, double value)
     {
-        QString text = fitToBox(regional_.FormatNumber(value), regional_);
-        verdict_.writes[static_cast<std::size_t>(verdict_.writeCount++)] = {box, text};
+        std::u16string text = fitToBox(regional_.FormatNumber(value), regional_);
+        verdict_.writes.push(box, text);
         return text;
     }
 
-    double readBack(const QString &shown) const { return regional_.toDouble(shown); }
+    double readBack(std::u16string_view shown) const { return regional_.toDouble(shown); }
 
     Verdict &verdict() { return verdict_; }
 
@@ -44,7 +44,7 @@ private:
 void calculateImperial(Calculation &calc, double v)
 {
     using namespace constants;
-    const QString inches =
+    const std::u16string inches =
         calc.show(Box::StopInches, checked(checked(std::pow(v, Exponent)) / ImperialDivisor));
     calc.show(Box::StopMillimeters, checked(calc.readBack(inches) * InchesToMillimetres));
     calc.show(Box::MetricSpeed, checked(v * FpmToMps));
@@ -53,7 +53,7 @@ void calculateImperial(Calculation &calc, double v)
 void calculateMetric(Calculation &calc, double v)
 {
     using namespace constants;
-    const QString mm =
+    const std::u16string mm =
         calc.show(Box::StopMillimeters, checked(checked(std::pow(v, Exponent)) / MetricDivisor));
     calc.show(Box::StopInches, checked(calc.readBack(mm) * MillimetresToInches));
     calc.show(Box::ImperialSpeed, checked(v * MpsToFpm));
@@ -61,7 +61,7 @@ void calculateMetric(Calculation &calc, double v)
 
 } // namespace
 
-Verdict calculate(UnitMode mode, QStringView imperialSpeed, QStringView metricSpeed,
+Verdict calculate(UnitMode mode, std::u16string_view imperialSpeed, std::u16string_view metricSpeed,
                   const RegionalSettings &regional)
 {
     Calculation calc(regional);
@@ -87,19 +87,20 @@ Verdict calculate(UnitMode mode, QStringView imperialSpeed, QStringView metricSp
     return verdict;
 }
 
-QString fitToBox(const QString &formatted, const RegionalSettings &regional)
+std::u16string fitToBox(std::u16string formatted, const RegionalSettings &regional)
 {
-    if (formatted.size() <= kBoxMaxLength)
+    constexpr std::size_t limit = kBoxMaxLength;
+    if (formatted.size() <= limit)
         return formatted;
-    const QString separator = regional.decimalSeparator();
-    const qsizetype point = formatted.indexOf(separator);
-    const qsizetype wholeLength = point < 0 ? formatted.size() : point;
-    if (wholeLength > kBoxMaxLength)
+    const std::u16string_view separator = regional.decimalSeparator();
+    const std::size_t point = separator.empty() ? std::u16string::npos : formatted.find(separator);
+    const std::size_t wholeLength = point == std::u16string::npos ? formatted.size() : point;
+    if (wholeLength > limit)
         throw RuntimeError(RuntimeError::Kind::TooLargeForBox);
-    QString cut = formatted.left(kBoxMaxLength);
-    if (cut.endsWith(separator))
-        cut.chop(separator.size());
-    return cut;
+    formatted.resize(limit);
+    if (std::u16string_view(formatted).ends_with(separator))
+        formatted.resize(limit - separator.size());
+    return formatted;
 }
 
 } // namespace freefall

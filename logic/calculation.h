@@ -2,20 +2,17 @@
 // to what Calculate leaves in the boxes.
 #pragma once
 
+#include "boxes.h"
 #include "regionalsettings.h"
 #include "runtimeerror.h"
 
-#include <QString>
-#include <QStringView>
-
 #include <array>
+#include <string>
+#include <string_view>
 
 namespace freefall {
 
 enum class UnitMode { Imperial, Metric };
-
-// Every box holds at most this many characters.
-inline constexpr int kBoxMaxLength = 9;
 
 namespace constants {
 inline constexpr double ImperialDivisor = 19320;        // inches = (ft/min)^2 / 19320
@@ -27,12 +24,25 @@ inline constexpr double MpsToFpm = 196.850393700788;
 inline constexpr double Exponent = 2;
 } // namespace constants
 
-enum class Box { ImperialSpeed, MetricSpeed, StopInches, StopMillimeters };
-
 struct BoxWrite
 {
     Box box;
-    QString text;
+    std::u16string text;
+};
+
+// The writes of one Calculate, in the order they are made: at most the three result boxes.
+class BoxWrites
+{
+public:
+    void push(Box box, std::u16string text) { writes_[size_++] = {box, std::move(text)}; }
+    const BoxWrite *begin() const { return writes_.data(); }
+    const BoxWrite *end() const { return writes_.data() + size_; }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+
+private:
+    std::array<BoxWrite, 3> writes_{};
+    std::size_t size_ = 0;
 };
 
 // What Calculate does to the boxes. Show: the three writes in order. Clear: run Clear.
@@ -43,19 +53,18 @@ struct Verdict
     enum class Outcome { Show, Clear, Stop };
 
     Outcome outcome = Outcome::Show;
-    std::array<BoxWrite, 3> writes{};
-    int writeCount = 0;
+    BoxWrites writes;
     RuntimeError::Kind fault = RuntimeError::Kind::Overflow; // meaningful for Stop only
 };
 
 // The first distance is formatted and cut to its box, the second is derived from that text as
 // displayed, and the converted speed from the typed speed unrounded.
-Verdict calculate(UnitMode mode, QStringView imperialSpeed, QStringView metricSpeed,
+Verdict calculate(UnitMode mode, std::u16string_view imperialSpeed, std::u16string_view metricSpeed,
                   const RegionalSettings &regional);
 
 // The text as a box of kBoxMaxLength characters shows it. Only decimals are dropped (and then
 // a decimal separator left at the end): a whole-number part too long for the box would show
 // a different number, so it throws RuntimeError(TooLargeForBox).
-QString fitToBox(const QString &formatted, const RegionalSettings &regional);
+std::u16string fitToBox(std::u16string formatted, const RegionalSettings &regional);
 
 } // namespace freefall

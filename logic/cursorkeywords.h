@@ -4,14 +4,15 @@
 #include "forms.h"
 
 #include <array>
+#include <string_view>
 
 namespace freefall {
 
 struct CursorKeyword
 {
-    const char16_t *keyword;
+    std::u16string_view keyword;
     MousePointer pointer;
-    const char16_t *iconFile; // nullptr: the pointer needs no picture
+    std::u16string_view iconFile; // empty: the pointer needs no picture
 };
 
 // Compared in this order, against the whole text, exactly and case-sensitively. The paths are
@@ -20,7 +21,7 @@ inline constexpr std::array<CursorKeyword, 4> kCursorKeywords = {{
     {u"zinc", MousePointer::Custom, u"C:\\ICONS\\ZincBasalt.ico"},
     {u"cobalt", MousePointer::Custom, u"C:\\icons\\cobalt.ico"},
     {u"quartz", MousePointer::Custom, u"C:\\ICONS\\quartz.ico"},
-    {u"arrow", MousePointer::Default, nullptr},
+    {u"arrow", MousePointer::Default, u""},
 }};
 
 } // namespace freefall

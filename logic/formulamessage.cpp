@@ -1,33 +1,39 @@
 // The formula information message, built line by line in the order it is shown.
 #include "formulamessage.h"
 
-#include <QStringList>
+#include <array>
 
 namespace freefall {
 
-QString formulaMessage()
+std::u16string formulaMessage()
 {
-    static const QStringList lines = {
-        u"SECTION 1304 GRAVITY STOPPING DISTANCES"_qs,
-        QString(),
-        u"The following formulas give the value of the stopping"_qs,
-        u"distance based on gravity retardation from any initial"_qs,
-        u"velocity."_qs,
-        QString(),
-        u"CUSTOMARY UNITS (IMPERIAL)"_qs,
-        QString(),
-        u"          S = V^2  /  19,320"_qs,
-        QString(),
-        u"SI UNITS (METRIC)"_qs,
-        QString(),
-        u"          S = V^2  /  0.01963"_qs,
-        QString(),
-        u"where"_qs,
-        u"  S = free fall (gravity stopping distance), in. (mm)"_qs,
-        u"  V = initial velocity, ft/min (m/s)"_qs,
-        u"  ^ = to the power of"_qs,
+    static constexpr std::array<std::u16string_view, 18> lines = {
+        u"SECTION 1304 GRAVITY STOPPING DISTANCES",
+        u"",
+        u"The following formulas give the value of the stopping",
+        u"distance based on gravity retardation from any initial",
+        u"velocity.",
+        u"",
+        u"CUSTOMARY UNITS (IMPERIAL)",
+        u"",
+        u"          S = V^2  /  19,320",
+        u"",
+        u"SI UNITS (METRIC)",
+        u"",
+        u"          S = V^2  /  0.01963",
+        u"",
+        u"where",
+        u"  S = free fall (gravity stopping distance), in. (mm)",
+        u"  V = initial velocity, ft/min (m/s)",
+        u"  ^ = to the power of",
     };
-    return lines.join(u"\r\n");
+    std::u16string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            text += u"\r\n";
+        text += lines[i];
+    }
+    return text;
 }
 
 } // namespace freefall

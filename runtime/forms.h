@@ -1,12 +1,12 @@
 // The operations of the forms runtime that the window's handlers use: control properties,
-// focus, the pointer, pictures and the message box. The Qt adapter and the tests' in-memory
-// controls implement them.
+// focus, the pointer, pictures and the message box. Each toolkit's adapter and the tests'
+// in-memory controls implement them.
 #pragma once
-
-#include <QString>
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <string_view>
 
 namespace freefall {
 
@@ -24,10 +24,10 @@ class TextBox
 {
 public:
     virtual ~TextBox() = default;
-    virtual QString text() const = 0;
-    // Keeps only the first MaxLength characters, without error, and raises the box's Change
-    // event nested inside the write when the text changes.
-    virtual void setText(const QString &text) = 0;
+    virtual std::u16string text() const = 0;
+    // Keeps only the first characters up to the box's maximum length, without error, and
+    // raises the box's Change event nested inside the write when the text changes.
+    virtual void setText(std::u16string_view text) = 0;
     virtual void setBackColor(Colour colour) = 0;
     virtual void setLocked(bool locked) = 0;
     virtual void setTabStop(bool tabStop) = 0;
@@ -51,17 +51,17 @@ using PicturePtr = std::shared_ptr<const Picture>;
 
 enum class MousePointer { Default = 0, Custom = 99 };
 
-// The window, and the runtime services that stand beside it.
-class Window
+// The window's mouse pointer, and the runtime's picture loading and message box beside it.
+class FormServices
 {
 public:
-    virtual ~Window() = default;
+    virtual ~FormServices() = default;
     virtual void setMousePointer(MousePointer pointer) = 0;
     virtual void setMouseIcon(PicturePtr picture) = 0;
     // Throws RuntimeError when the file cannot be loaded.
-    virtual PicturePtr loadPicture(const QString &path) = 0;
+    virtual PicturePtr loadPicture(std::u16string_view path) = 0;
     // Modal; buttons value 0 is an OK button only.
-    virtual void msgBox(const QString &prompt, int buttons, const QString &title) = 0;
+    virtual void msgBox(std::u16string_view prompt, int buttons, std::u16string_view title) = 0;
 };
 
 } // namespace freefall

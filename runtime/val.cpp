@@ -11,7 +11,7 @@ namespace freefall {
 
 namespace {
 
-bool isSkippedBlank(QChar c)
+bool isSkippedBlank(char16_t c)
 {
     return c == u' ' || c == u'\t' || c == u'\n';
 }
@@ -35,13 +35,13 @@ int digitValue(char16_t c, int radix)
 
 // The text with the skipped blanks taken out, as the reader sees it; only the characters
 // that can belong to a number matter, so anything else ends the copy.
-std::u16string compacted(QStringView text)
+std::u16string compacted(std::u16string_view text)
 {
     std::u16string out;
-    out.reserve(static_cast<std::size_t>(text.size()));
-    for (QChar c : text) {
+    out.reserve(text.size());
+    for (char16_t c : text) {
         if (!isSkippedBlank(c))
-            out.push_back(c.unicode());
+            out.push_back(c);
     }
     return out;
 }
@@ -135,7 +135,7 @@ double readDecimal(const std::u16string &s)
 
 } // namespace
 
-double Val(QStringView text)
+double Val(std::u16string_view text)
 {
     const std::u16string s = compacted(text);
     if (s.size() >= 2 && s[0] == u'&') {

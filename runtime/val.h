@@ -2,7 +2,7 @@
 // regional settings.
 #pragma once
 
-#include <QStringView>
+#include <string_view>
 
 namespace freefall {
 
@@ -13,6 +13,6 @@ namespace freefall {
 // they fit 16 bits and as signed 32-bit values when they fit 32 bits ("&HFFFF" is -1).
 // Throws RuntimeError(Overflow) when the number does not fit a double or a prefixed integer
 // does not fit 32 bits.
-double Val(QStringView text);
+double Val(std::u16string_view text);
 
 } // namespace freefall

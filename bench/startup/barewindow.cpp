@@ -1,6 +1,8 @@
 // The calculator's window as Qt alone would build it: the same controls, fonts and geometry,
 // no handlers, no number rules, no icon. Prints "shown" after its first paint when
 // FREEFALL_REPORT_SHOWN is set, exactly as freefall does.
+#include "shownreporter.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QLayout>
@@ -14,28 +16,6 @@
 #include <cstdio>
 
 namespace {
-
-class ShownReporter : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && !reported_) {
-            reported_ = true;
-            QTimer::singleShot(0, this, [] {
-                std::fputs("shown\n", stdout);
-                std::fflush(stdout);
-            });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    bool reported_ = false;
-};
 
 QFont font(double points, bool bold)
 {
@@ -104,7 +84,7 @@ int main(int argc, char *argv[])
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     if (qEnvironmentVariableIsSet("FREEFALL_REPORT_SHOWN"))
-        window.installEventFilter(new ShownReporter(&window));
+        window.installEventFilter(new freefall::ShownReporter(&window));
     window.show();
     return app.exec();
 }

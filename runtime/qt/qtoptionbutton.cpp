@@ -1,4 +1,4 @@
-// Option button selection as the Click event, ForeColor as the caption colour.
+// ForeColor as the caption colour of a radio button.
 #include "qtoptionbutton.h"
 
 #include "colour.h"
@@ -7,24 +7,7 @@
 
 namespace freefall {
 
-QtOptionButton::QtOptionButton(QRadioButton *button, EventDispatch &dispatch)
-    : button_(button), dispatch_(dispatch)
-{
-    toggled_ = QObject::connect(button, &QAbstractButton::toggled, button, [this](bool checked) {
-        if (checked && click_)
-            dispatch_.raise(click_);
-    });
-}
-
-QtOptionButton::~QtOptionButton()
-{
-    QObject::disconnect(toggled_);
-}
-
-void QtOptionButton::onClick(std::function<void()> handler)
-{
-    click_ = std::move(handler);
-}
+QtOptionButton::QtOptionButton(QRadioButton *button) : button_(button) {}
 
 void QtOptionButton::setForeColor(Colour colour)
 {

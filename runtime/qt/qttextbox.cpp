@@ -3,38 +3,27 @@
 #include "qttextbox.h"
 
 #include "colour.h"
+#include "qttext.h"
 #include "textboxedit.h"
 
 namespace freefall {
 
 QtTextBox::QtTextBox(TextBoxEdit *edit, EventDispatch &dispatch) : edit_(edit), dispatch_(dispatch)
 {
-    // textChanged, unlike textEdited, also comes from setText, inside the write.
-    textChanged_ = QObject::connect(edit, &QLineEdit::textChanged, edit, [this] { raiseChange(); });
 }
 
-QtTextBox::~QtTextBox()
+std::u16string QtTextBox::text() const
 {
-    QObject::disconnect(textChanged_);
-}
-
-void QtTextBox::onChange(std::function<void()> handler)
-{
-    change_ = std::move(handler);
-}
-
-QString QtTextBox::text() const
-{
-    return edit_ ? edit_->text() : QString();
+    return edit_ ? toU16String(edit_->text()) : std::u16string();
 }
 
 // QLineEdit::setText keeps the first maxLength() characters and emits textChanged only when the
 // text differs, as the box's Change event does.
-void QtTextBox::setText(const QString &text)
+void QtTextBox::setText(std::u16string_view text)
 {
     if (!edit_)
         return;
-    dispatch_.write([&] { edit_->setText(text); });
+    dispatch_.write([&] { edit_->setText(toQString(text)); });
 }
 
 void QtTextBox::setBackColor(Colour colour)
@@ -62,12 +51,6 @@ void QtTextBox::setFocus()
 {
     if (edit_)
         edit_->setFocus(Qt::OtherFocusReason);
-}
-
-void QtTextBox::raiseChange()
-{
-    if (change_)
-        dispatch_.raise(change_);
 }
 
 } // namespace freefall

@@ -4,10 +4,7 @@
 #include "eventdispatch.h"
 #include "forms.h"
 
-#include <QMetaObject>
 #include <QPointer>
-
-#include <functional>
 
 namespace freefall {
 
@@ -16,29 +13,20 @@ class TextBoxEdit;
 class QtTextBox final : public TextBox
 {
 public:
-    // The edit's maximum length is the box's; the window that owns the edit sets it.
+    // The edit's maximum length is the box's; the window that owns the edit sets it, and wires
+    // its textChanged signal, which comes nested inside a program write, to the Change event.
     QtTextBox(TextBoxEdit *edit, EventDispatch &dispatch);
-    ~QtTextBox() override;
-    QtTextBox(const QtTextBox &) = delete;
-    QtTextBox &operator=(const QtTextBox &) = delete;
 
-    // The Change handler, raised after every change of the text, typed or written.
-    void onChange(std::function<void()> handler);
-
-    QString text() const override;
-    void setText(const QString &text) override;
+    std::u16string text() const override;
+    void setText(std::u16string_view text) override;
     void setBackColor(Colour colour) override;
     void setLocked(bool locked) override;
     void setTabStop(bool tabStop) override;
     void setFocus() override;
 
 private:
-    void raiseChange();
-
     QPointer<TextBoxEdit> edit_;
     EventDispatch &dispatch_;
-    std::function<void()> change_;
-    QMetaObject::Connection textChanged_;
 };
 
 } // namespace freefall

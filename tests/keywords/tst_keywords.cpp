@@ -2,7 +2,7 @@
 // write under the keywords' exact paths, which on Linux are file names in the working directory.
 #include "frmfreefall.h"
 #include "qtpicture.h"
-#include "regionalsettings.h"
+#include "qtregionalsettings.h"
 #include "runtimeerror.h"
 
 #include <QApplication>
@@ -127,7 +127,7 @@ private:
     QByteArray zincIcon_;
     QByteArray cobaltIcon_;
     QByteArray quartzIcon_;
-    freefall::RegionalSettings regional_{QLocale::c()};
+    freefall::QtRegionalSettings regional_{QLocale::c()};
     std::unique_ptr<frmFreefall> window_;
 };
 

@@ -2,7 +2,7 @@
 // titled, OK only, no icon, its eighteen lines shown as written; the boxes left alone.
 #include "frmfreefall.h"
 #include "qtmessagebox.h"
-#include "regionalsettings.h"
+#include "qtregionalsettings.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -76,7 +76,7 @@ private:
     void closeWhenShown(std::function<void(QMessageBox *)> inspect);
     QStringList boxTexts() const;
 
-    freefall::RegionalSettings regional_{QLocale::c()};
+    freefall::QtRegionalSettings regional_{QLocale::c()};
     std::unique_ptr<frmFreefall> window_;
     Seen seen_;
 };

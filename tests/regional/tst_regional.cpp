@@ -1,6 +1,6 @@
 // FormatNumber and the regional read-back: separators, grouping and rounding by locale.
 #include "calculation.h"
-#include "regionalsettings.h"
+#include "qtregionalsettings.h"
 #include "runtimeerror.h"
 
 #include <QRandomGenerator>
@@ -9,15 +9,25 @@
 #include <cmath>
 #include <optional>
 
-using freefall::RegionalSettings;
+using freefall::QtRegionalSettings;
 using freefall::RuntimeError;
 
 namespace {
 const QStringList kLocales = {"C", "en_US", "de_DE", "fr_FR", "hi_IN", "de_CH", "es_ES", "sv_SE", "ar_EG"};
 
-RegionalSettings settings(const QString &name)
+QtRegionalSettings settings(const QString &name)
 {
-    return RegionalSettings(name == u"C" ? QLocale::c() : QLocale(name));
+    return QtRegionalSettings(name == u"C" ? QLocale::c() : QLocale(name));
+}
+
+QString format(const QtRegionalSettings &regional, double value)
+{
+    return QString::fromStdU16String(regional.FormatNumber(value));
+}
+
+double read(const QtRegionalSettings &regional, QStringView text)
+{
+    return regional.toDouble(std::u16string_view(text.utf16(), std::size_t(text.size())));
 }
 } // namespace
 
@@ -82,7 +92,7 @@ void tst_Regional::formats()
     QFETCH(QString, locale);
     QFETCH(double, value);
     QFETCH(QString, expected);
-    QCOMPARE(settings(locale).FormatNumber(value), expected);
+    QCOMPARE(format(settings(locale), value), expected);
 }
 
 void tst_Regional::readsBack_data()
@@ -108,7 +118,7 @@ void tst_Regional::readsBack()
     QFETCH(QString, locale);
     QFETCH(QString, text);
     QFETCH(double, expected);
-    QCOMPARE(settings(locale).toDouble(text), expected);
+    QCOMPARE(read(settings(locale), text), expected);
 }
 
 void tst_Regional::refusesNonNumbers_data()
@@ -134,7 +144,7 @@ void tst_Regional::refusesNonNumbers()
     QFETCH(QString, locale);
     QFETCH(QString, text);
     try {
-        const double value = settings(locale).toDouble(text);
+        const double value = read(settings(locale), text);
         QFAIL(qPrintable(QStringLiteral("accepted as %1").arg(value)));
     } catch (const RuntimeError &error) {
         QCOMPARE(error.kind(), RuntimeError::Kind::TypeMismatch);
@@ -173,8 +183,8 @@ void tst_Regional::followsEnvironment()
     set("LC_ALL", lcAll);
     set("LC_NUMERIC", lcNumeric);
     set("LANG", lang);
-    QCOMPARE(RegionalSettings::fromEnvironment().FormatNumber(1314.704), expected);
-    QCOMPARE(RegionalSettings::fromEnvironment().toDouble(expected), 1314.70);
+    QCOMPARE(format(QtRegionalSettings::fromEnvironment(), 1314.704), expected);
+    QCOMPARE(read(QtRegionalSettings::fromEnvironment(), expected), 1314.70);
 }
 
 void tst_Regional::roundTripsAsShown_data()
@@ -189,20 +199,22 @@ void tst_Regional::roundTripsAsShown_data()
 void tst_Regional::roundTripsAsShown()
 {
     QFETCH(QString, locale);
-    const RegionalSettings regional = settings(locale);
+    const QtRegionalSettings regional = settings(locale);
     QRandomGenerator random(20261208);
     for (int i = 0; i < 20000; ++i) {
         const double value = std::ldexp(random.generateDouble(), static_cast<int>(random.bounded(-12, 24)));
-        const QString shown = freefall::fitToBox(regional.FormatNumber(value), regional);
+        const QString shown =
+            QString::fromStdU16String(freefall::fitToBox(regional.FormatNumber(value), regional));
         QVERIFY2(shown.size() <= freefall::kBoxMaxLength, qPrintable(shown));
-        const qsizetype point = shown.indexOf(regional.decimalSeparator());
-        const int decimals = point < 0 ? 0 : int(shown.size() - point - regional.decimalSeparator().size());
+        const QString separator = QString::fromStdU16String(std::u16string(regional.decimalSeparator()));
+        const qsizetype point = shown.indexOf(separator);
+        const int decimals = point < 0 ? 0 : int(shown.size() - point - separator.size());
         const double scale = std::pow(10.0, decimals);
         // The box drops decimals by cutting, so the figure shown is the two-decimal rounding
         // truncated to the decimals that fit.
         const double twoDecimals = std::round(value * 100.0) / 100.0;
         const double expected = std::trunc(twoDecimals * scale + 1e-6) / scale;
-        const double readBack = regional.toDouble(shown);
+        const double readBack = read(regional, shown);
         QVERIFY2(std::abs(readBack - expected) <= 1e-9 * std::max(1.0, expected),
                  qPrintable(QStringLiteral("%1 shown as %2 read back as %3")
                                 .arg(value, 0, 'g', 17).arg(shown).arg(readBack, 0, 'g', 17)));
@@ -228,7 +240,7 @@ void tst_Regional::choosesDirectPath()
     QFETCH(bool, direct);
     QCOMPARE(settings(locale).usesDirectPath(), direct);
     const QLocale qlocale = locale == u"C" ? QLocale::c() : QLocale(locale);
-    QVERIFY(!RegionalSettings(qlocale, RegionalSettings::Path::QLocaleOnly).usesDirectPath());
+    QVERIFY(!QtRegionalSettings(qlocale, QtRegionalSettings::Path::QLocaleOnly).usesDirectPath());
 }
 
 void tst_Regional::directPathAgreesWithQLocale_data()
@@ -239,10 +251,10 @@ void tst_Regional::directPathAgreesWithQLocale_data()
 }
 
 namespace {
-std::optional<double> readOrRefuse(const RegionalSettings &regional, QStringView text)
+std::optional<double> readOrRefuse(const QtRegionalSettings &regional, QStringView text)
 {
     try {
-        return regional.toDouble(text);
+        return read(regional, text);
     } catch (const RuntimeError &) {
         return std::nullopt;
     }
@@ -256,8 +268,8 @@ void tst_Regional::directPathAgreesWithQLocale()
 {
     QFETCH(QString, locale);
     const QLocale qlocale = locale == u"C" ? QLocale::c() : QLocale(locale);
-    const RegionalSettings direct(qlocale);
-    const RegionalSettings reference(qlocale, RegionalSettings::Path::QLocaleOnly);
+    const QtRegionalSettings direct(qlocale);
+    const QtRegionalSettings reference(qlocale, QtRegionalSettings::Path::QLocaleOnly);
     QRandomGenerator random(20261209);
 
     const auto sameReading = [&](QStringView text) {
@@ -285,8 +297,8 @@ void tst_Regional::directPathAgreesWithQLocale()
         }
         if (random.bounded(4) == 0)
             value = -value;
-        const QString text = direct.FormatNumber(value);
-        QCOMPARE(text, reference.FormatNumber(value));
+        const QString text = format(direct, value);
+        QCOMPARE(text, format(reference, value));
         for (qsizetype length = text.size(); length > 0; --length)
             QVERIFY(sameReading(QStringView(text).first(length)));
     }
@@ -302,7 +314,7 @@ void tst_Regional::directPathAgreesWithQLocale()
     }
 
     for (double special : {0.0, -0.0, 1e-300, -1e-300, 1e15, 1e300, qInf(), -qInf(), qQNaN()})
-        QCOMPARE(direct.FormatNumber(special), reference.FormatNumber(special));
+        QCOMPARE(format(direct, special), format(reference, special));
 }
 
 QTEST_APPLESS_MAIN(tst_Regional)

@@ -1,7 +1,7 @@
 // The window as a user works it: typing, Enter and the default button, mode switches, Clear,
 // access keys, tab order, tooltips, accessible text, fonts, geometry and the title.
 #include "frmfreefall.h"
-#include "regionalsettings.h"
+#include "qtregionalsettings.h"
 #include "textboxedit.h"
 
 #include <QAccessible>
@@ -111,7 +111,7 @@ private:
         return qRound(twips * window_->screen()->logicalDotsPerInch() / 96.0 / 15.0);
     }
 
-    freefall::RegionalSettings regional_{QLocale::c()};
+    freefall::QtRegionalSettings regional_{QLocale::c()};
     std::unique_ptr<frmFreefall> window_;
 };
 

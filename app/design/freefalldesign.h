@@ -1,10 +1,13 @@
 // The design of the window frmFreefall: every control with its name, caption, position and size
-// in twips, tab index, font, colours, tooltip and accessible text, read by frmFreefall.
+// in twips, tab index, font, colours, tooltip, accessible text and the handler of its event.
+// Each platform's window is built from these tables alone.
 #pragma once
 
-#include "forms.h"
+#include "boxes.h"
+#include "freefallhandlers.h"
 
 #include <array>
+#include <string_view>
 
 namespace freefall::design {
 
@@ -46,16 +49,16 @@ constexpr FontDesign fontDesign(FontKind kind)
     return {13.5, false};
 }
 
-// The first family that is installed is used. Where the first is missing, Liberation Sans (metric
-// compatible with the common Windows sans serif) stands in; the boxes show the widest results
-// whole in it.
-inline constexpr std::array<const char16_t *, 2> kFontFamilies = {u"MS Sans Serif",
-                                                                  u"Liberation Sans"};
+// Every control's font family; each platform names its stand-in where it is missing.
+inline constexpr std::u16string_view kFontFamily = u"MS Sans Serif";
+
+// The handler an event of a control raises; nullptr where the control's event is not handled.
+using Handler = void (FreefallHandlers::*)();
 
 struct WindowDesign
 {
-    const char16_t *name;
-    const char16_t *title;
+    std::u16string_view name;
+    std::u16string_view title;
     int clientWidth;  // twips
     int clientHeight; // twips
 };
@@ -70,118 +73,118 @@ inline constexpr WindowDesign kWindow = {
 
 struct TextBoxDesign
 {
-    const char16_t *name;
+    Box box; // its name, role and maximum length
     Twips geometry;
     int tabIndex;
     bool yellow; // else the standard window colour
     bool locked;
     bool tabStop;
-    const char16_t *toolTip;
-    const char16_t *accessibleName;
-    const char16_t *accessibleDescription;
+    std::u16string_view toolTip;
+    std::u16string_view accessibleDescription;
+    Handler change;
 };
 
-inline constexpr int kTextBoxMaxLength = 9;
-
 inline constexpr std::array<TextBoxDesign, 4> kTextBoxes = {{
-    {u"txtImperialSpeed",
+    {Box::ImperialSpeed,
      {2700, 1560, 1455, 420},
      0,
      false,
      false,
      true,
      u" Initial velocity in feet per minute ",
-     u"Speed in feet per minute",
-     u"Initial velocity in feet per minute"},
-    {u"txtStopInches",
+     u"Initial velocity in feet per minute",
+     &FreefallHandlers::txtImperialSpeed_Change},
+    {Box::StopInches,
      {2700, 2220, 1455, 420},
      7,
      true,
      true,
      false,
      u" Free fall (gravity stopping distance) in inches ",
-     u"Stopping distance in inches",
-     u"Free fall (gravity stopping distance) in inches"},
-    {u"txtMetricSpeed",
+     u"Free fall (gravity stopping distance) in inches",
+     nullptr},
+    {Box::MetricSpeed,
      {5010, 1560, 1395, 420},
      1,
      false,
      false,
      true,
      u" Initial velocity in meters per second ",
-     u"Speed in meters per second",
-     u"Initial velocity in meters per second"},
-    {u"txtStopMillimeters",
+     u"Initial velocity in meters per second",
+     &FreefallHandlers::txtMetricSpeed_Change},
+    {Box::StopMillimeters,
      {5010, 2220, 1395, 420},
      6,
      true,
      true,
      false,
      u" Free fall (gravity stopping distance) in millimeters ",
-     u"Stopping distance in millimeters",
-     u"Free fall (gravity stopping distance) in millimeters"},
+     u"Free fall (gravity stopping distance) in millimeters",
+     nullptr},
 }};
 
-struct CommandButtonDesign
+// Command buttons and option buttons differ only in what marked means.
+struct ButtonDesign
 {
-    const char16_t *name;
-    const char16_t *caption;
+    std::u16string_view name;
+    std::u16string_view caption;
     Twips geometry;
     int tabIndex;
-    bool isDefault;
-    const char16_t *accessibleName;
-    const char16_t *accessibleDescription;
+    bool marked; // a command button: the default button; an option button: selected at creation
+    std::u16string_view accessibleName;
+    std::u16string_view accessibleDescription;
+    Handler click;
 };
 
-inline constexpr std::array<CommandButtonDesign, 2> kCommandButtons = {{
+inline constexpr std::array<ButtonDesign, 2> kCommandButtons = {{
     {u"cmdCalculate",
      u"&Calculate",
      {2790, 2940, 1275, 555},
      2,
      true,
      u"Calculate",
-     u"Calculate the stopping distance and the converted speed"},
-    {u"cmdClear", u"C&lear", {5070, 2940, 1275, 555}, 3, false, u"Clear", u"Empty all four boxes"},
+     u"Calculate the stopping distance and the converted speed",
+     &FreefallHandlers::cmdCalculate_Click},
+    {u"cmdClear",
+     u"C&lear",
+     {5070, 2940, 1275, 555},
+     3,
+     false,
+     u"Clear",
+     u"Empty all four boxes",
+     &FreefallHandlers::cmdClear_Click},
 }};
 
-struct OptionButtonDesign
-{
-    const char16_t *name;
-    const char16_t *caption;
-    Twips geometry;
-    int tabIndex;
-    bool selected;
-    const char16_t *accessibleName;
-    const char16_t *accessibleDescription;
-};
-
-inline constexpr std::array<OptionButtonDesign, 2> kOptionButtons = {{
+// One group: selecting one clears the other.
+inline constexpr std::array<ButtonDesign, 2> kOptionButtons = {{
     {u"optImperial",
      u"&Imperial",
      {2820, 1020, 1215, 255},
      4,
      true,
      u"Imperial units",
-     u"Type the speed in feet per minute"},
+     u"Type the speed in feet per minute",
+     &FreefallHandlers::optImperial_Click},
     {u"optMetric",
      u"&Metric",
      {5160, 1020, 1095, 255},
      5,
      false,
      u"Metric units",
-     u"Type the speed in meters per second"},
+     u"Type the speed in meters per second",
+     &FreefallHandlers::optMetric_Click},
 }};
 
 struct LabelDesign
 {
-    const char16_t *name;
-    const char16_t *caption;
+    std::u16string_view name;
+    std::u16string_view caption;
     Twips geometry;
     int tabIndex;
     FontKind font;
-    bool centred;            // else left-aligned
-    const char16_t *toolTip; // nullptr: none
-    const char16_t *accessibleDescription;
+    bool centred;                // else left-aligned
+    std::u16string_view toolTip; // empty: none
+    std::u16string_view accessibleDescription;
 };
 
 inline constexpr std::array<LabelDesign, 7> kLabels = {{
@@ -191,7 +194,7 @@ inline constexpr std::array<LabelDesign, 7> kLabels = {{
      14,
      FontKind::Title,
      true,
-     nullptr,
+     u"",
      u"Title of the calculator"},
     {u"Label4",
      u"Initial Velocity:",
@@ -199,7 +202,7 @@ inline constexpr std::array<LabelDesign, 7> kLabels = {{
      13,
      FontKind::Caption,
      false,
-     nullptr,
+     u"",
      u"The speed row"},
     {u"Label5",
      u"Gravity Stopping Distance:",
@@ -207,7 +210,7 @@ inline constexpr std::array<LabelDesign, 7> kLabels = {{
      12,
      FontKind::Caption,
      false,
-     nullptr,
+     u"",
      u"The distance row"},
     {u"Label6",
      u"FPM",
@@ -245,14 +248,21 @@ inline constexpr std::array<LabelDesign, 7> kLabels = {{
 
 struct MenuDesign
 {
-    const char16_t *titleName;
-    const char16_t *title;
-    const char16_t *itemName;
-    const char16_t *item;
-    const char16_t *itemShortcut; // in QKeySequence's portable form
+    std::u16string_view titleName;
+    std::u16string_view title;
+    std::u16string_view itemName;
+    std::u16string_view item;
+    std::u16string_view shortcutText; // as menus show it, and in Qt's portable form
+    char16_t shortcutKey;             // with Ctrl
+    Handler click;
 };
 
-inline constexpr MenuDesign kMenu = {u"mnuHelp", u"&Help", u"mnuStopDisInfo",
-                                     u"&Stopping Distance Info", u"Ctrl+S"};
+inline constexpr MenuDesign kMenu = {u"mnuHelp",
+                                     u"&Help",
+                                     u"mnuStopDisInfo",
+                                     u"&Stopping Distance Info",
+                                     u"Ctrl+S",
+                                     u'S',
+                                     &FreefallHandlers::mnuStopDisInfo_Click};
 
 } // namespace freefall::design

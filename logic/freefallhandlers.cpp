@@ -1,19 +1,20 @@
 // The window's handlers: short sequences of property reads and writes, in the order the
 // window has always performed them, since nested change handlers observe that order.
-#include "freefallform.h"
+#include "freefallhandlers.h"
 
+#include "calculation.h"
 #include "cursorkeywords.h"
 #include "formulamessage.h"
 #include "runtimeerror.h"
 
 namespace freefall {
 
-FreefallForm::FreefallForm(FormControls controls, const RegionalSettings &regional)
+FreefallHandlers::FreefallHandlers(FormControls controls, const RegionalSettings &regional)
     : c_(controls), regional_(regional)
 {
 }
 
-void FreefallForm::Form_Load()
+void FreefallHandlers::Form_Load()
 {
     c_.optImperial.setForeColor(colours::Red);
     c_.txtMetricSpeed.setBackColor(colours::Yellow);
@@ -22,7 +23,7 @@ void FreefallForm::Form_Load()
     ImperialMode = true;
 }
 
-void FreefallForm::cmdCalculate_Click()
+void FreefallHandlers::cmdCalculate_Click()
 {
     trapped([&] {
         const Verdict verdict = calculate(ImperialMode ? UnitMode::Imperial : UnitMode::Metric,
@@ -33,26 +34,24 @@ void FreefallForm::cmdCalculate_Click()
             return;
         }
         // A stop leaves the boxes written before the fault with their new text.
-        for (int i = 0; i < verdict.writeCount; ++i) {
-            const BoxWrite &write = verdict.writes[static_cast<std::size_t>(i)];
-            box(write.box).setText(write.text);
-        }
+        for (const BoxWrite &write : verdict.writes)
+            c_.box(write.box).setText(write.text);
     });
 }
 
-void FreefallForm::cmdClear_Click()
+void FreefallHandlers::cmdClear_Click()
 {
-    c_.txtImperialSpeed.setText(QString());
-    c_.txtMetricSpeed.setText(QString());
-    c_.txtStopInches.setText(QString());
-    c_.txtStopMillimeters.setText(QString());
+    c_.txtImperialSpeed.setText(u"");
+    c_.txtMetricSpeed.setText(u"");
+    c_.txtStopInches.setText(u"");
+    c_.txtStopMillimeters.setText(u"");
     if (ImperialMode)
         c_.txtImperialSpeed.setFocus();
     else
         c_.txtMetricSpeed.setFocus();
 }
 
-void FreefallForm::optImperial_Click()
+void FreefallHandlers::optImperial_Click()
 {
     cmdClear_Click();
     c_.txtMetricSpeed.setBackColor(colours::Yellow);
@@ -67,7 +66,7 @@ void FreefallForm::optImperial_Click()
     c_.optMetric.setForeColor(colours::Black);
 }
 
-void FreefallForm::optMetric_Click()
+void FreefallHandlers::optMetric_Click()
 {
     cmdClear_Click();
     c_.txtImperialSpeed.setBackColor(colours::Yellow);
@@ -82,59 +81,44 @@ void FreefallForm::optMetric_Click()
     c_.optMetric.setForeColor(colours::Red);
 }
 
-void FreefallForm::txtImperialSpeed_Change()
+void FreefallHandlers::txtImperialSpeed_Change()
 {
     trapped([&] {
-        if (!c_.txtStopInches.text().isEmpty() && ImperialMode) {
-            c_.txtMetricSpeed.setText(QString());
-            c_.txtStopInches.setText(QString());
-            c_.txtStopMillimeters.setText(QString());
+        if (!c_.txtStopInches.text().empty() && ImperialMode) {
+            c_.txtMetricSpeed.setText(u"");
+            c_.txtStopInches.setText(u"");
+            c_.txtStopMillimeters.setText(u"");
         }
         checkCursorKeywords();
     });
 }
 
-void FreefallForm::txtMetricSpeed_Change()
+void FreefallHandlers::txtMetricSpeed_Change()
 {
-    if (!c_.txtStopMillimeters.text().isEmpty() && !ImperialMode) {
-        c_.txtImperialSpeed.setText(QString());
-        c_.txtStopInches.setText(QString());
-        c_.txtStopMillimeters.setText(QString());
+    if (!c_.txtStopMillimeters.text().empty() && !ImperialMode) {
+        c_.txtImperialSpeed.setText(u"");
+        c_.txtStopInches.setText(u"");
+        c_.txtStopMillimeters.setText(u"");
     }
 }
 
-void FreefallForm::mnuStopDisInfo_Click()
+void FreefallHandlers::mnuStopDisInfo_Click()
 {
-    c_.frmFreefall.msgBox(formulaMessage(), 0, QString::fromUtf16(kFormulaMessageTitle));
+    c_.services.msgBox(formulaMessage(), 0, kFormulaMessageTitle);
 }
 
 // The tail of txtImperialSpeed_Change, under its trap: a picture that cannot be loaded ends
 // the handler with the pointer already custom and the keyword still in the box.
-void FreefallForm::checkCursorKeywords()
+void FreefallHandlers::checkCursorKeywords()
 {
     for (const CursorKeyword &row : kCursorKeywords) {
-        if (c_.txtImperialSpeed.text() != QStringView(row.keyword))
+        if (c_.txtImperialSpeed.text() != row.keyword)
             continue;
-        c_.frmFreefall.setMousePointer(row.pointer);
-        if (row.iconFile)
-            c_.frmFreefall.setMouseIcon(c_.frmFreefall.loadPicture(QString::fromUtf16(row.iconFile)));
-        c_.txtImperialSpeed.setText(QString());
+        c_.services.setMousePointer(row.pointer);
+        if (!row.iconFile.empty())
+            c_.services.setMouseIcon(c_.services.loadPicture(row.iconFile));
+        c_.txtImperialSpeed.setText(u"");
     }
-}
-
-TextBox &FreefallForm::box(Box which) const
-{
-    switch (which) {
-    case Box::ImperialSpeed:
-        return c_.txtImperialSpeed;
-    case Box::MetricSpeed:
-        return c_.txtMetricSpeed;
-    case Box::StopInches:
-        return c_.txtStopInches;
-    case Box::StopMillimeters:
-        break;
-    }
-    return c_.txtStopMillimeters;
 }
 
 } // namespace freefall

@@ -1,44 +1,45 @@
 // The custom pointer is drawn from the last picture set as the mouse icon; without one, or with
 // a picture that is not Qt's, it is the ordinary arrow.
-#include "qtwindow.h"
+#include "qtformservices.h"
 
 #include "qtmessagebox.h"
 #include "qtpicture.h"
+#include "qttext.h"
 
 namespace freefall {
 
-QtWindow::QtWindow(QWidget *clientArea) : clientArea_(clientArea)
+QtFormServices::QtFormServices(QWidget *clientArea) : clientArea_(clientArea)
 {
     showPointer();
 }
 
-void QtWindow::setMousePointer(MousePointer pointer)
+void QtFormServices::setMousePointer(MousePointer pointer)
 {
     pointer_ = pointer;
     showPointer();
 }
 
-void QtWindow::setMouseIcon(PicturePtr picture)
+void QtFormServices::setMouseIcon(PicturePtr picture)
 {
     icon_ = std::dynamic_pointer_cast<const QtPicture>(std::move(picture));
     showPointer();
 }
 
-PicturePtr QtWindow::loadPicture(const QString &path)
+PicturePtr QtFormServices::loadPicture(std::u16string_view path)
 {
-    return QtPicture::load(path);
+    return QtPicture::load(toQString(path));
 }
 
-void QtWindow::msgBox(const QString &prompt, int buttons, const QString &title)
+void QtFormServices::msgBox(std::u16string_view prompt, int buttons, std::u16string_view title)
 {
     // Only the OK button is ever asked for (buttons value 0).
     Q_ASSERT(buttons == 0);
     Q_UNUSED(buttons);
-    QtMessageBox box(title, prompt, clientArea_ ? clientArea_->window() : nullptr);
+    QtMessageBox box(toQString(title), toQString(prompt), clientArea_ ? clientArea_->window() : nullptr);
     box.exec();
 }
 
-void QtWindow::showPointer()
+void QtFormServices::showPointer()
 {
     if (!clientArea_)
         return;

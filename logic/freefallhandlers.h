@@ -1,9 +1,11 @@
-// The event handlers of the main window and the unit mode they share.
+// The event handlers of the window frmFreefall and the unit mode they share.
 #pragma once
 
-#include "calculation.h"
+#include "boxes.h"
 #include "forms.h"
 #include "regionalsettings.h"
+
+#include <array>
 
 namespace freefall {
 
@@ -16,13 +18,20 @@ struct FormControls
     TextBox &txtStopMillimeters;
     OptionButton &optImperial;
     OptionButton &optMetric;
-    Window &frmFreefall;
+    FormServices &services;
+
+    TextBox &box(Box which) const
+    {
+        const std::array<TextBox *, kBoxes.size()> inBoxOrder = {
+            &txtImperialSpeed, &txtMetricSpeed, &txtStopInches, &txtStopMillimeters};
+        return *inBoxOrder[static_cast<std::size_t>(which)];
+    }
 };
 
-class FreefallForm
+class FreefallHandlers
 {
 public:
-    FreefallForm(FormControls controls, const RegionalSettings &regional);
+    FreefallHandlers(FormControls controls, const RegionalSettings &regional);
 
     void Form_Load();
     void cmdCalculate_Click();
@@ -37,7 +46,6 @@ public:
 
 private:
     void checkCursorKeywords();
-    TextBox &box(Box which) const;
 
     FormControls c_;
     const RegionalSettings &regional_;

@@ -1,5 +1,4 @@
-// The window of the forms runtime: its mouse pointer, and the picture loading and message box
-// that stand beside it.
+// The window's mouse pointer on Qt, and the picture loading and message box beside it.
 #pragma once
 
 #include "forms.h"
@@ -13,19 +12,19 @@ namespace freefall {
 
 class QtPicture;
 
-class QtWindow final : public Window
+class QtFormServices final : public FormServices
 {
 public:
     // The pointer applies to the client area below the menu bar. Qt lets child widgets without
     // a pointer of their own inherit it, so a custom pointer shows over the client area, the
     // labels, the command buttons and the option buttons; the text boxes keep their text beam
     // and the menu bar its arrow.
-    explicit QtWindow(QWidget *clientArea);
+    explicit QtFormServices(QWidget *clientArea);
 
     void setMousePointer(MousePointer pointer) override;
     void setMouseIcon(PicturePtr picture) override;
-    PicturePtr loadPicture(const QString &path) override;
-    void msgBox(const QString &prompt, int buttons, const QString &title) override;
+    PicturePtr loadPicture(std::u16string_view path) override;
+    void msgBox(std::u16string_view prompt, int buttons, std::u16string_view title) override;
 
     MousePointer mousePointer() const { return pointer_; }
 
