@@ -3,9 +3,10 @@
 #include "commandline.h"
 
 #include "calculation.h"
-#include "qtregionalsettings.h"
-#include "qttext.h"
+#include "utf8.h"
 #include "version.h"
+
+#include <array>
 
 namespace freefall {
 
@@ -13,7 +14,7 @@ namespace {
 
 void printLine(std::ostream &out, const BoxDescription &box, const std::u16string &text)
 {
-    out << box.unitLabel << ' ' << toQString(text).toUtf8().constData() << '\n';
+    out << box.unitLabel << ' ' << toUtf8(text) << '\n';
 }
 
 int usageError(std::ostream &err, const char *problem)
@@ -22,10 +23,9 @@ int usageError(std::ostream &err, const char *problem)
     return ExitUsage;
 }
 
-int calculateFromCommandLine(UnitMode mode, const std::u16string &typed, std::ostream &out,
-                             std::ostream &err)
+int calculateFromCommandLine(UnitMode mode, const std::u16string &typed,
+                             const RegionalSettings &regional, std::ostream &out, std::ostream &err)
 {
-    const QtRegionalSettings regional = QtRegionalSettings::fromEnvironment();
     // In a fresh window the other speed box is empty, as are both distance boxes.
     std::array<std::u16string, kBoxes.size()> boxes;
     boxes[std::size_t(mode == UnitMode::Imperial ? Box::ImperialSpeed : Box::MetricSpeed)] = typed;
@@ -65,12 +65,13 @@ const char *usageText()
            "3 no result (overflow, or a result too large for its box).\n";
 }
 
-std::optional<int> runCommandLine(const QStringList &arguments, std::ostream &out,
+std::optional<int> runCommandLine(std::span<const std::u16string> arguments,
+                                  const RegionalSettingsFactory &regional, std::ostream &out,
                                   std::ostream &err)
 {
-    if (arguments.isEmpty())
+    if (arguments.empty())
         return std::nullopt;
-    const QString &option = arguments.front();
+    const std::u16string &option = arguments.front();
     if (arguments.size() == 1 && option == u"--help") {
         out << usageText();
         return ExitShown;
@@ -85,10 +86,10 @@ std::optional<int> runCommandLine(const QStringList &arguments, std::ostream &ou
         return usageError(err, "the speed TEXT is missing");
     if (arguments.size() > 2)
         return usageError(err, "too many arguments");
-    if (arguments[1].size() > kBoxMaxLength)
+    if (arguments[1].size() > std::size_t(kBoxMaxLength))
         return usageError(err, "TEXT is longer than the box's 9 characters");
     const UnitMode mode = option == u"--imperial" ? UnitMode::Imperial : UnitMode::Metric;
-    return calculateFromCommandLine(mode, toU16String(arguments[1]), out, err);
+    return calculateFromCommandLine(mode, arguments[1], *regional(), out, err);
 }
 
 } // namespace freefall
