@@ -15,7 +15,7 @@ inline const QtRegionalSettings &usEnglish(Path path)
 {
     static const QtRegionalSettings direct(QLocale(QLocale::English, QLocale::UnitedStates));
     static const QtRegionalSettings viaQLocale(QLocale(QLocale::English, QLocale::UnitedStates),
-                                             Path::QLocaleOnly);
+                                               Path::QLocaleOnly);
     return path == Path::Direct ? direct : viaQLocale;
 }
 

@@ -12,11 +12,15 @@
 
 namespace freefall {
 
-enum class UnitMode { Imperial, Metric };
+enum class UnitMode
+{
+    Imperial,
+    Metric
+};
 
 namespace constants {
-inline constexpr double ImperialDivisor = 19320;        // inches = (ft/min)^2 / 19320
-inline constexpr double MetricDivisor = 0.01963;        // mm = (m/s)^2 / 0.01963
+inline constexpr double ImperialDivisor = 19320; // inches = (ft/min)^2 / 19320
+inline constexpr double MetricDivisor = 0.01963; // mm = (m/s)^2 / 0.01963
 inline constexpr double InchesToMillimetres = 25.4;
 inline constexpr double MillimetresToInches = 0.03937007874016;
 inline constexpr double FpmToMps = 0.00508;
@@ -50,7 +54,12 @@ private:
 // keeps its old text and later boxes are untouched.
 struct Verdict
 {
-    enum class Outcome { Show, Clear, Stop };
+    enum class Outcome
+    {
+        Show,
+        Clear,
+        Stop
+    };
 
     Outcome outcome = Outcome::Show;
     BoxWrites writes;

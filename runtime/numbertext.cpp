@@ -37,10 +37,11 @@ bool NumberText::canDescribe(const NumberFormat &f)
     return !f.decimalSeparator.empty() && !f.groupSeparator.empty() &&
            f.decimalSeparator != f.groupSeparator &&
            f.decimalSeparator.size() <= kMaxSeparatorLength &&
-           f.groupSeparator.size() <= kMaxSeparatorLength && f.minusSign.size() <= kMaxMinusLength &&
-           !hasDigit(f.decimalSeparator) && !hasDigit(f.groupSeparator) && !hasDigit(f.minusSign) &&
-           f.decimals >= 0 && f.decimals <= kMaxDecimals && f.leastGroup > 0 &&
-           f.higherGroups > 0 && f.leadingAtLeast > 0;
+           f.groupSeparator.size() <= kMaxSeparatorLength &&
+           f.minusSign.size() <= kMaxMinusLength && !hasDigit(f.decimalSeparator) &&
+           !hasDigit(f.groupSeparator) && !hasDigit(f.minusSign) && f.decimals >= 0 &&
+           f.decimals <= kMaxDecimals && f.leastGroup > 0 && f.higherGroups > 0 &&
+           f.leadingAtLeast > 0;
 }
 
 NumberText::NumberText(NumberFormat format) : format_(std::move(format)) {}
@@ -54,7 +55,8 @@ void NumberText::appendGrouped(std::u16string &out, const char *digits, int coun
         const int left = count - 1 - i;
         if (i + 1 >= format_.leadingAtLeast &&
             (left == format_.leastGroup ||
-             (left > format_.leastGroup && (left - format_.leastGroup) % format_.higherGroups == 0)))
+             (left > format_.leastGroup &&
+              (left - format_.leastGroup) % format_.higherGroups == 0)))
             out += format_.groupSeparator;
     }
 }

@@ -45,7 +45,6 @@ public:
     const NumberFormat &numberFormat() const { return format_; }
 
 private:
-
     NumberFormat format_;
 };
 
