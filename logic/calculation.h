@@ -38,7 +38,11 @@ struct BoxWrite
 class BoxWrites
 {
 public:
-    void push(Box box, std::u16string text) { writes_[size_++] = {box, std::move(text)}; }
+    const BoxWrite &push(Box box, std::u16string text)
+    {
+        writes_[size_] = {box, std::move(text)};
+        return writes_[size_++];
+    }
     const BoxWrite *begin() const { return writes_.data(); }
     const BoxWrite *end() const { return writes_.data() + size_; }
     std::size_t size() const { return size_; }

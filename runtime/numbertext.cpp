@@ -46,19 +46,39 @@ bool NumberText::canDescribe(const NumberFormat &f)
 
 NumberText::NumberText(NumberFormat format) : format_(std::move(format)) {}
 
+bool NumberText::separatorFollows(int index, int count) const
+{
+    const int left = count - 1 - index;
+    return index + 1 >= format_.leadingAtLeast &&
+           (left == format_.leastGroup ||
+            (left > format_.leastGroup && (left - format_.leastGroup) % format_.higherGroups == 0));
+}
+
 // The whole-number digits with a separator before each group: the least group nearest the
 // decimal separator, the higher groups before it (3 and 3 in en_US, 3 and 2 in hi_IN).
 void NumberText::appendGrouped(std::u16string &out, const char *digits, int count) const
 {
     for (int i = 0; i < count; ++i) {
         out.push_back(char16_t(digits[i]));
-        const int left = count - 1 - i;
-        if (i + 1 >= format_.leadingAtLeast &&
-            (left == format_.leastGroup ||
-             (left > format_.leastGroup &&
-              (left - format_.leastGroup) % format_.higherGroups == 0)))
+        if (separatorFollows(i, count))
             out += format_.groupSeparator;
     }
+}
+
+// Whether whole is exactly the digits with the separators appendGrouped puts between them.
+bool NumberText::isGrouped(std::u16string_view whole, const char *digits, int count) const
+{
+    std::size_t at = 0;
+    for (int i = 0; i < count; ++i) {
+        if (at >= whole.size() || whole[at++] != char16_t(digits[i]))
+            return false;
+        if (separatorFollows(i, count)) {
+            if (whole.substr(at, format_.groupSeparator.size()) != format_.groupSeparator)
+                return false;
+            at += format_.groupSeparator.size();
+        }
+    }
+    return at == whole.size();
 }
 
 std::optional<std::u16string> NumberText::format(double value) const
@@ -118,9 +138,7 @@ std::optional<double> NumberText::read(std::u16string_view text) const
     const int wholeDigits = n - firstDigit;
     if (wholeDigits == 0 || (wholeDigits > 1 && ascii[firstDigit] == '0'))
         return std::nullopt;
-    std::u16string grouped;
-    appendGrouped(grouped, ascii + firstDigit, wholeDigits);
-    if (grouped != whole)
+    if (!isGrouped(whole, ascii + firstDigit, wholeDigits))
         return std::nullopt;
 
     if (!decimals.empty()) {
