@@ -2,9 +2,9 @@
 // in each locale's number format.
 #include "calculation.h"
 #include "calculationcases.h"
+#include "doctesttext.h"
 #include "fixedregionalsettings.h"
 #include "localeformats.h"
-#include "u16text.h"
 
 #include <doctest/doctest.h>
 

@@ -1,11 +1,11 @@
 // The window's handlers against in-memory controls: unit modes, Clear, stale results,
 // Calculate's writes and stops, the formula message and the pointer keywords.
+#include "doctesttext.h"
 #include "fakeforms.h"
 #include "fixedregionalsettings.h"
 #include "formulamessage.h"
 #include "freefallhandlers.h"
 #include "localeformats.h"
-#include "u16text.h"
 
 #include <doctest/doctest.h>
 

@@ -1,6 +1,6 @@
 // Val: the leading number of a text, read the same whatever the regional settings.
+#include "doctesttext.h"
 #include "runtimeerror.h"
-#include "u16text.h"
 #include "val.h"
 
 #include <doctest/doctest.h>

@@ -1,4 +1,5 @@
-// Lets doctest show UTF-16 text in its failure messages, as UTF-8.
+// Lets doctest show text in its failure messages: UTF-16 as UTF-8, and a C string (a table
+// row's name) as its text rather than its address.
 #pragma once
 
 #include <doctest/doctest.h>
@@ -45,6 +46,11 @@ inline std::string toUtf8(std::u16string_view text)
 } // namespace freefall::testing
 
 namespace doctest {
+
+template <> struct StringMaker<const char *>
+{
+    static String convert(const char *text) { return text; }
+};
 
 template <> struct StringMaker<std::u16string>
 {
