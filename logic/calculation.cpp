@@ -96,9 +96,8 @@ std::u16string fitToBox(std::u16string formatted, const RegionalSettings &region
     const std::size_t wholeLength = point == std::u16string::npos ? formatted.size() : point;
     if (wholeLength > limit)
         throw RuntimeError(RuntimeError::Kind::TooLargeForBox);
-    formatted.resize(limit);
-    if (std::u16string_view(formatted).ends_with(separator))
-        formatted.resize(limit - separator.size());
+    // A cut through or just after the decimal separator leaves the whole number alone.
+    formatted.resize(limit < point + separator.size() + 1 ? point : limit);
     return formatted;
 }
 
