@@ -162,8 +162,11 @@ bool NumberText::agreesWith(const RegionalSettings &platform) const
     for (double value :
          {0.0, 0.05, 1.0, -1.5, 12.34, 123.45, 1234.5, 12345.67, 123456.78, 1234567.89, 12345678.9,
           123456789.01, 1234567890.12, 12345678901.23, -9876543.21, 9999.995}) {
+        // A value with more digits than format can round is the platform's to write anyway.
         const std::optional<std::u16string> text = format(value);
-        if (!text || *text != platform.FormatNumber(value))
+        if (!text)
+            continue;
+        if (*text != platform.FormatNumber(value))
             return false;
         // Only what the direct read takes needs the platform's reading too.
         for (std::size_t length = text->size(); length > 0; --length) {
