@@ -20,13 +20,6 @@ namespace {
 constexpr double kAlwaysFits = 999999.0;
 constexpr double kNeverFits = 1e9;
 
-std::optional<double> readOrRefuse(const RegionalSettings &regional, std::u16string_view text)
-{
-    try {
-        return regional.toDouble(text);
-    } catch (const RuntimeError &) {
-        return std::nullopt;
-    }
 }
 
 } // namespace

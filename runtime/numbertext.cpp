@@ -174,12 +174,8 @@ bool NumberText::agreesWith(const RegionalSettings &platform) const
             const std::optional<double> direct = read(cut);
             if (!direct)
                 continue;
-            try {
-                if (platform.toDouble(cut) != *direct)
-                    return false;
-            } catch (const RuntimeError &) {
+            if (readOrRefuse(platform, cut) != direct)
                 return false;
-            }
         }
     }
     return true;
