@@ -48,7 +48,7 @@ else
     [ -x "$prefix/bin/${exec%% *}" ] || fail "Exec=$exec is not an installed program"
     icon=$(key Icon)
     [ -n "$icon" ] || fail "no Icon key"
-    for side in 32 16; do
+    for side in 256 128 64 48 32 16; do
         png=$prefix/share/icons/hicolor/${side}x$side/apps/$icon.png
         if [ ! -f "$png" ]; then
             fail "Icon=$icon has no $png"
