@@ -92,102 +92,43 @@ enum class Theme
     HighContrastWhite
 };
 
-struct RoleColour
+// A theme's colours where text is drawn; Qt derives the bevels' shades from the window colour.
+struct ThemeColours
 {
-    QPalette::ColorRole role;
-    QRgb active;
-    QRgb disabled;
+    QRgb window;
+    QRgb windowText;
+    QRgb base;
+    QRgb text;
+    QRgb highlight;
+    QRgb disabledText;
 };
 
-QPalette paletteOf(std::initializer_list<RoleColour> colours)
+QPalette paletteOf(const ThemeColours &c)
 {
-    QPalette palette;
-    for (const RoleColour &c : colours) {
-        palette.setColor(QPalette::Active, c.role, QColor(c.active));
-        palette.setColor(QPalette::Inactive, c.role, QColor(c.active));
-        palette.setColor(QPalette::Disabled, c.role, QColor(c.disabled));
-    }
+    QPalette palette{QColor(c.window)};
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(role, QColor(c.windowText));
+    palette.setColor(QPalette::Base, QColor(c.base));
+    palette.setColor(QPalette::Text, QColor(c.text));
+    palette.setColor(QPalette::Highlight, QColor(c.highlight));
+    for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(QPalette::Disabled, role, QColor(c.disabledText));
     return palette;
 }
 
 QPalette themePalette(Theme theme)
 {
-    using P = QPalette;
     switch (theme) {
     case Theme::Light:
         return QApplication::style()->standardPalette();
-    case Theme::FusionDark:
-        // The dark palette commonly given to Fusion.
-        return paletteOf({{P::Window, 0x353535, 0x353535},
-                          {P::WindowText, 0xffffff, 0x7f7f7f},
-                          {P::Base, 0x2a2a2a, 0x353535},
-                          {P::AlternateBase, 0x424242, 0x424242},
-                          {P::ToolTipBase, 0xffffff, 0xffffff},
-                          {P::ToolTipText, 0x353535, 0x353535},
-                          {P::Text, 0xffffff, 0x7f7f7f},
-                          {P::Button, 0x353535, 0x353535},
-                          {P::ButtonText, 0xffffff, 0x7f7f7f},
-                          {P::BrightText, 0xff0000, 0xff0000},
-                          {P::Light, 0x505050, 0x505050},
-                          {P::Midlight, 0x424242, 0x424242},
-                          {P::Mid, 0x2a2a2a, 0x2a2a2a},
-                          {P::Dark, 0x232323, 0x232323},
-                          {P::Shadow, 0x141414, 0x141414},
-                          {P::Highlight, 0x2a82da, 0x505050},
-                          {P::HighlightedText, 0x000000, 0x7f7f7f}});
-    case Theme::AdwaitaDark:
-        // What Qt's GTK platform theme reports under GTK_THEME=Adwaita:dark on Debian 12.
-        return paletteOf({{P::Window, 0x323232, 0x323232},
-                          {P::WindowText, 0xf0f0f0, 0x828282},
-                          {P::Base, 0x242424, 0x323232},
-                          {P::AlternateBase, 0x2b2b2b, 0x2b2b2b},
-                          {P::ToolTipBase, 0xffffdc, 0xffffdc},
-                          {P::ToolTipText, 0x000000, 0x000000},
-                          {P::Text, 0xf0f0f0, 0x828282},
-                          {P::Button, 0x323232, 0x323232},
-                          {P::ButtonText, 0xf0f0f0, 0x828282},
-                          {P::BrightText, 0x4b4b4b, 0x4b4b4b},
-                          {P::Light, 0x4b4b4b, 0x4b4b4b},
-                          {P::Midlight, 0x2a2a2a, 0x2a2a2a},
-                          {P::Mid, 0x262626, 0x262626},
-                          {P::Dark, 0x212121, 0xbebebe},
-                          {P::Shadow, 0x191919, 0x252525},
-                          {P::Highlight, 0x308cc6, 0x919191},
-                          {P::HighlightedText, 0xf0f0f0, 0xf0f0f0}});
+    case Theme::FusionDark: // the dark palette commonly given to Fusion
+        return paletteOf({0x353535, 0xffffff, 0x2a2a2a, 0xffffff, 0x2a82da, 0x7f7f7f});
+    case Theme::AdwaitaDark: // as Qt's GTK platform theme reports GTK_THEME=Adwaita:dark
+        return paletteOf({0x323232, 0xf0f0f0, 0x242424, 0xf0f0f0, 0x308cc6, 0x828282});
     case Theme::HighContrastBlack:
-        return paletteOf({{P::Window, 0x000000, 0x000000},
-                          {P::WindowText, 0xffffff, 0x3ff23f},
-                          {P::Base, 0x000000, 0x000000},
-                          {P::AlternateBase, 0x000000, 0x000000},
-                          {P::ToolTipBase, 0x000000, 0x000000},
-                          {P::ToolTipText, 0xffffff, 0xffffff},
-                          {P::Text, 0xffffff, 0x3ff23f},
-                          {P::Button, 0x000000, 0x000000},
-                          {P::ButtonText, 0xffffff, 0x3ff23f},
-                          {P::Light, 0xffffff, 0xffffff},
-                          {P::Midlight, 0xffffff, 0xffffff},
-                          {P::Mid, 0xffffff, 0xffffff},
-                          {P::Dark, 0xffffff, 0xffffff},
-                          {P::Shadow, 0xffffff, 0xffffff},
-                          {P::Highlight, 0x1aebff, 0x1aebff},
-                          {P::HighlightedText, 0x000000, 0x000000}});
+        return paletteOf({0x000000, 0xffffff, 0x000000, 0xffffff, 0x1aebff, 0x3ff23f});
     case Theme::HighContrastWhite:
-        return paletteOf({{P::Window, 0xffffff, 0xffffff},
-                          {P::WindowText, 0x000000, 0x600000},
-                          {P::Base, 0xffffff, 0xffffff},
-                          {P::AlternateBase, 0xffffff, 0xffffff},
-                          {P::ToolTipBase, 0xffffff, 0xffffff},
-                          {P::ToolTipText, 0x000000, 0x000000},
-                          {P::Text, 0x000000, 0x600000},
-                          {P::Button, 0xffffff, 0xffffff},
-                          {P::ButtonText, 0x000000, 0x600000},
-                          {P::Light, 0x000000, 0x000000},
-                          {P::Midlight, 0x000000, 0x000000},
-                          {P::Mid, 0x000000, 0x000000},
-                          {P::Dark, 0x000000, 0x000000},
-                          {P::Shadow, 0x000000, 0x000000},
-                          {P::Highlight, 0x37006e, 0x37006e},
-                          {P::HighlightedText, 0xffffff, 0xffffff}});
+        return paletteOf({0xffffff, 0x000000, 0xffffff, 0x000000, 0x37006e, 0x600000});
     }
     return {};
 }
@@ -270,7 +211,7 @@ void TestTheme::open(Theme theme)
     QApplication::setPalette(themePalette(theme));
     window_ = std::make_unique<frmFreefall>(regional_);
     window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
 }
 
 void TestTheme::reach(State state)
