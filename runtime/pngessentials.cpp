@@ -1,0 +1,63 @@
+// Chunks are walked by their length fields only; checksums and image data are left to the
+// decoder, which checks them itself.
+#include "pngessentials.h"
+
+#include "byteorder.h"
+#include "runtimeerror.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace freefall {
+
+namespace {
+
+constexpr std::array<std::uint8_t, 8> kSignature{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+// A chunk's length and type before its data, and its checksum after.
+constexpr std::size_t kChunkFrameBytes = 12;
+
+[[noreturn]] void refuse()
+{
+    throw RuntimeError(RuntimeError::Kind::InvalidPicture);
+}
+
+bool isType(std::span<const std::uint8_t> chunk, std::string_view type)
+{
+    return std::equal(type.begin(), type.end(), chunk.begin() + 4);
+}
+
+bool drawsPixels(std::span<const std::uint8_t> chunk)
+{
+    const bool critical = chunk[4] >= 'A' && chunk[4] <= 'Z';
+    return critical || isType(chunk, "tRNS");
+}
+
+} // namespace
+
+std::vector<std::uint8_t> pngEssentials(std::span<const std::uint8_t> png)
+{
+    if (png.size() < kSignature.size() ||
+        !std::equal(kSignature.begin(), kSignature.end(), png.begin()))
+        refuse();
+    std::vector<std::uint8_t> kept(kSignature.begin(), kSignature.end());
+    std::size_t at = kSignature.size();
+    while (true) {
+        if (png.size() - at < kChunkFrameBytes)
+            refuse();
+        const std::size_t length = bytes::bigEndian32(png, at);
+        if (length > png.size() - at - kChunkFrameBytes)
+            refuse();
+        const auto chunk = png.subspan(at, kChunkFrameBytes + length);
+        if (at == kSignature.size() && !isType(chunk, "IHDR"))
+            refuse();
+        if (drawsPixels(chunk))
+            kept.insert(kept.end(), chunk.begin(), chunk.end());
+        if (isType(chunk, "IEND"))
+            return kept;
+        at += chunk.size();
+    }
+}
+
+} // namespace freefall
