@@ -14,6 +14,7 @@ enum ExitStatus : int {
     ExitNotPositive = 1,
     ExitUsage = 2,
     ExitFault = 3,
+    ExitNotWritten = 4, // standard output closed, full or failing
 };
 
 // Runs the command line given without the program name. Returns no value when the window is
