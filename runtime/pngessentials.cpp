@@ -34,14 +34,12 @@ bool drawsPixels(std::span<const std::uint8_t> chunk)
     return critical || isType(chunk, "tRNS");
 }
 
-} // namespace
-
-std::vector<std::uint8_t> pngEssentials(std::span<const std::uint8_t> png)
+// Calls onChunk with each chunk, frame included, from IHDR to IEND.
+template <typename OnChunk> void walkChunks(std::span<const std::uint8_t> png, OnChunk onChunk)
 {
     if (png.size() < kSignature.size() ||
         !std::equal(kSignature.begin(), kSignature.end(), png.begin()))
         refuse();
-    std::vector<std::uint8_t> kept(kSignature.begin(), kSignature.end());
     std::size_t at = kSignature.size();
     while (true) {
         if (png.size() - at < kChunkFrameBytes)
@@ -52,12 +50,33 @@ std::vector<std::uint8_t> pngEssentials(std::span<const std::uint8_t> png)
         const auto chunk = png.subspan(at, kChunkFrameBytes + length);
         if (at == kSignature.size() && !isType(chunk, "IHDR"))
             refuse();
-        if (drawsPixels(chunk))
-            kept.insert(kept.end(), chunk.begin(), chunk.end());
+        onChunk(chunk);
         if (isType(chunk, "IEND"))
-            return kept;
+            return;
         at += chunk.size();
     }
+}
+
+} // namespace
+
+std::vector<std::uint8_t> pngEssentials(std::span<const std::uint8_t> png)
+{
+    std::vector<std::uint8_t> kept(kSignature.begin(), kSignature.end());
+    walkChunks(png, [&kept](std::span<const std::uint8_t> chunk) {
+        if (drawsPixels(chunk))
+            kept.insert(kept.end(), chunk.begin(), chunk.end());
+    });
+    return kept;
+}
+
+std::vector<std::uint8_t> pngImageData(std::span<const std::uint8_t> png)
+{
+    std::vector<std::uint8_t> stream;
+    walkChunks(png, [&stream](std::span<const std::uint8_t> chunk) {
+        if (isType(chunk, "IDAT"))
+            stream.insert(stream.end(), chunk.begin() + 8, chunk.end() - 4);
+    });
+    return stream;
 }
 
 } // namespace freefall

@@ -1,4 +1,5 @@
-// A PNG image cut down to the chunks that draw its pixels, for handing to a decoder.
+// A PNG image cut down to the chunks that draw its pixels, for handing to a decoder, and the
+// stream its pixels are compressed in.
 #pragma once
 
 #include <cstdint>
@@ -14,5 +15,9 @@ namespace freefall {
 // RuntimeError(InvalidPicture) when the data is not a PNG, a chunk runs past the end, the first
 // chunk is not IHDR or there is no IEND.
 std::vector<std::uint8_t> pngEssentials(std::span<const std::uint8_t> png);
+
+// The data of the IDAT chunks joined: the zlib stream that inflates to the image's rows. Throws
+// as pngEssentials.
+std::vector<std::uint8_t> pngImageData(std::span<const std::uint8_t> png);
 
 } // namespace freefall

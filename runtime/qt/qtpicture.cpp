@@ -6,6 +6,7 @@
 #include "icondirectory.h"
 #include "pngessentials.h"
 #include "runtimeerror.h"
+#include "zlibstream.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -65,6 +66,22 @@ QByteArray oneImageIcon(std::span<const std::uint8_t> dib, const IconImage &imag
     return icon;
 }
 
+// libpng inflates all of a PNG's image data, even what follows the last row, which a file of
+// 1 MiB can make a gigabyte. The rows of the image take at most this much, interlaced or not.
+std::size_t maxImageDataBytes(const IconImage &image)
+{
+    const std::size_t rowBytes = (std::size_t(image.width) * std::size_t(image.bitCount) + 7) / 8;
+    return 2 * std::size_t(image.height) * (1 + rowBytes) + 64;
+}
+
+QImage decodePng(std::span<const std::uint8_t> data, const IconImage &image)
+{
+    const std::vector<std::uint8_t> png = pngEssentials(data);
+    if (!inflatesToAtMost(pngImageData(png), maxImageDataBytes(image)))
+        fail(RuntimeError::Kind::InvalidPicture);
+    return decode(toByteArray(png), "png", QSize(image.width, image.height));
+}
+
 QImage pointerImage(const QImage &image)
 {
     if (image.width() <= kPointerSide && image.height() <= kPointerSide)
@@ -94,10 +111,10 @@ std::shared_ptr<const QtPicture> QtPicture::fromIconFile(std::span<const std::ui
 {
     const IconImage chosen = choosePointerImage(file);
     const auto data = file.subspan(chosen.offset, chosen.size);
-    const QSize size(chosen.width, chosen.height);
-    const QImage image = chosen.encoding == IconImage::Encoding::Png
-                             ? decode(toByteArray(pngEssentials(data)), "png", size)
-                             : decode(oneImageIcon(data, chosen), "ico", size);
+    const QImage image =
+        chosen.encoding == IconImage::Encoding::Png
+            ? decodePng(data, chosen)
+            : decode(oneImageIcon(data, chosen), "ico", QSize(chosen.width, chosen.height));
     return std::make_shared<const QtPicture>(pointerImage(image));
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 using freefall::pngEssentials;
+using freefall::pngImageData;
 using freefall::RuntimeError;
 using namespace freefall::testing;
 
@@ -24,14 +25,19 @@ Bytes png(std::initializer_list<const char *> types)
     return out;
 }
 
-bool refused(const Bytes &data)
+template <typename Function> bool refusedBy(Function function, const Bytes &data)
 {
     try {
-        pngEssentials(data);
+        function(data);
     } catch (const RuntimeError &error) {
         return error.kind() == RuntimeError::Kind::InvalidPicture;
     }
     return false;
+}
+
+bool refused(const Bytes &data)
+{
+    return refusedBy(pngEssentials, data) && refusedBy(pngImageData, data);
 }
 
 } // namespace
@@ -60,6 +66,20 @@ TEST_CASE("ancillary chunks but transparency are dropped, the rest kept in order
     Bytes trailing = png({"IHDR", "IDAT", "IEND"});
     trailing.insert(trailing.end(), 100, 0xCD);
     CHECK(pngEssentials(trailing) == png({"IHDR", "IDAT", "IEND"}));
+}
+
+TEST_CASE("the image data is the IDAT chunks' data joined")
+{
+    Bytes split = kSignature;
+    appendPngChunk(split, "IHDR", Bytes(13, 0));
+    appendPngChunk(split, "IDAT", Bytes{1, 2, 3});
+    appendPngChunk(split, "tEXt", Bytes{9, 9});
+    appendPngChunk(split, "IDAT", Bytes{});
+    appendPngChunk(split, "IDAT", Bytes{4, 5});
+    appendPngChunk(split, "IEND", Bytes{});
+    appendPngChunk(split, "IDAT", Bytes{6}); // after the end
+    CHECK(pngImageData(split) == Bytes{1, 2, 3, 4, 5});
+    CHECK(pngImageData(png({"IHDR", "IEND"})).empty());
 }
 
 TEST_CASE("a PNG whose chunks do not hold together is refused")

@@ -12,12 +12,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <zlib.h>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <optional>
+#include <string_view>
 #include <thread>
 
 using freefall::QtPicture;
@@ -52,6 +55,48 @@ Bytes pngImage(int side, QColor colour, const QString &text = {})
     if (!writer.write(image))
         qFatal("cannot write a PNG: %s", qPrintable(writer.errorString()));
     return toBytes(bytes);
+}
+
+void appendChunk(Bytes &png, std::string_view type, const Bytes &data)
+{
+    appendBigEndian32(png, static_cast<std::uint32_t>(data.size()));
+    Bytes typed(type.begin(), type.end());
+    typed.insert(typed.end(), data.begin(), data.end());
+    png.insert(png.end(), typed.begin(), typed.end());
+    appendBigEndian32(
+        png, static_cast<std::uint32_t>(crc32(0, typed.data(), static_cast<uInt>(typed.size()))));
+}
+
+// An opaque white RGBA PNG made by hand: its rows, then as many zero bytes more as asked, in one
+// zlib stream, spread over IDAT chunks of at most chunkBytes.
+Bytes pngWithImageData(std::uint32_t side, std::size_t extraZeros, std::size_t chunkBytes)
+{
+    Bytes rows;
+    for (std::uint32_t y = 0; y < side; ++y) {
+        rows.push_back(0); // no filter
+        rows.insert(rows.end(), 4 * std::size_t{side}, 0xFF);
+    }
+    rows.resize(rows.size() + extraZeros, 0);
+    Bytes stream(compressBound(static_cast<uLong>(rows.size())));
+    uLongf streamSize = static_cast<uLongf>(stream.size());
+    if (compress2(stream.data(), &streamSize, rows.data(), static_cast<uLong>(rows.size()), 9) !=
+        Z_OK)
+        qFatal("cannot deflate");
+    stream.resize(streamSize);
+
+    Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    Bytes header;
+    appendBigEndian32(header, side);
+    appendBigEndian32(header, side);
+    header.insert(header.end(), {8, 6, 0, 0, 0});
+    appendChunk(png, "IHDR", header);
+    for (std::size_t at = 0; at < stream.size(); at += chunkBytes)
+        appendChunk(
+            png, "IDAT",
+            Bytes(stream.begin() + std::ptrdiff_t(at),
+                  stream.begin() + std::ptrdiff_t(std::min(at + chunkBytes, stream.size()))));
+    appendChunk(png, "IEND", {});
+    return png;
 }
 
 std::uint32_t argb(QColor colour)
@@ -121,6 +166,9 @@ void TestPicture::loads_data()
         << QSize(32, 32) << green;
     QTest::newRow("only 256 x 256, scaled down")
         << toByteArray(iconFile({pngImage(256, blue)})) << QSize(32, 32) << blue;
+    QTest::newRow("PNG with its image data in 200 chunks")
+        << toByteArray(iconFile({pngWithImageData(32, 0, 2)})) << QSize(32, 32)
+        << QColor(Qt::white);
     QTest::newRow("only 64 x 64 bitmap, scaled down")
         << toByteArray(iconFile({dibImage(64, 64, 24, argb(red))})) << QSize(32, 32) << red;
 }
@@ -157,6 +205,9 @@ void TestPicture::refuses_data()
     QTest::newRow("bitmap of 300 x 300") << toByteArray(iconFile({dibImage(300, 300, 32)}));
     QTest::newRow("PNG of 300 x 300") << toByteArray(iconFile({pngImage(300, Qt::red)}));
     QTest::newRow("PNG header without image data") << toByteArray(iconFile({pngHeader(32, 32)}));
+    // The decoder would inflate all of it, at a thousand times its size in a file of 1 MiB.
+    QTest::newRow("PNG whose image data runs on past its rows")
+        << toByteArray(iconFile({pngWithImageData(32, 8 << 20, 1 << 16)}));
     QTest::newRow("PNG whose image data is damaged") << [&png] {
         Bytes damaged = png;
         for (std::size_t i = 40; i + 20 < damaged.size(); ++i)
