@@ -8,73 +8,100 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <cwchar>
 #include <langinfo.h>
-#include <locale.h>
-#include <string_view>
 
 namespace freefall {
 
 namespace {
 
-constexpr QChar kInvalid = QChar(kUndecodable);
-
-QString decodeUtf8(const char *bytes)
+void decodeUtf8(std::string_view bytes, std::u16string &text)
 {
+    // Most lines of a table are ASCII, which needs no decoder.
+    if (std::all_of(bytes.begin(), bytes.end(),
+                    [](char byte) { return static_cast<unsigned char>(byte) < 0x80; })) {
+        text.assign(bytes.begin(), bytes.end());
+        return;
+    }
     // A leading byte order mark is kept: it is a character the user gave. The decoder's own
     // marking of invalid bytes misses a sequence cut short at the end, its error flag does not.
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
                                                        QStringConverter::Flag::ConvertInitialBom);
-    QString text = decoder.decode(QByteArrayView(bytes));
+    const QString decoded = decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    text.clear();
     if (decoder.hasError())
-        text.prepend(kInvalid);
-    return text;
+        text += kUndecodable;
+    text.append(reinterpret_cast<const char16_t *>(decoded.utf16()), std::size_t(decoded.size()));
+}
+
+void appendUtf16(std::u16string &text, char32_t code)
+{
+    if (code < 0x10000) {
+        text += char16_t(code);
+    } else {
+        text += char16_t(0xD800 + ((code - 0x10000) >> 10));
+        text += char16_t(0xDC00 + ((code - 0x10000) & 0x3FF));
+    }
 }
 
 // Decodes with mbrtowc under the given locale; wchar_t is UTF-32 on the systems this runs on.
-QString decodeMultibyte(const char *bytes, locale_t ctype)
+void decodeMultibyte(std::string_view bytes, locale_t ctype, std::u16string &text)
 {
     const locale_t previous = uselocale(ctype);
-    QString text;
+    text.clear();
     std::mbstate_t state{};
-    std::size_t left = std::strlen(bytes);
+    const char *next = bytes.data();
+    std::size_t left = bytes.size();
     while (left > 0) {
         wchar_t wide = 0;
-        const std::size_t used = std::mbrtowc(&wide, bytes, left, &state);
+        const std::size_t used = std::mbrtowc(&wide, next, left, &state);
         if (used == static_cast<std::size_t>(-1) || used == static_cast<std::size_t>(-2) ||
             used == 0) {
-            text += kInvalid;
+            text += kUndecodable;
             state = std::mbstate_t{};
-            ++bytes;
+            ++next;
             --left;
             continue;
         }
-        const auto code = static_cast<char32_t>(wide);
-        text += QString::fromUcs4(&code, 1);
-        bytes += used;
+        appendUtf16(text, static_cast<char32_t>(wide));
+        next += used;
         left -= used;
     }
     uselocale(previous);
-    return text;
 }
 
 } // namespace
 
-std::u16string decodeArgument(const char *bytes)
+LocaleText::LocaleText() : ctype_(newlocale(LC_CTYPE_MASK, "", locale_t{}))
 {
-    const locale_t ctype = newlocale(LC_CTYPE_MASK, "", locale_t{});
-    if (!ctype)
-        return decodeUtf8(bytes).toStdU16String();
+    if (!ctype_)
+        return;
     // The C and POSIX locales name plain ASCII, which says nothing about the terminal's bytes.
     static constexpr std::array<std::string_view, 4> utf8OrAscii{"UTF-8", "ANSI_X3.4-1968",
                                                                  "US-ASCII", "ASCII"};
-    const std::string_view codeset = nl_langinfo_l(CODESET, ctype);
-    const bool asUtf8 =
-        std::find(utf8OrAscii.begin(), utf8OrAscii.end(), codeset) != utf8OrAscii.end();
-    const QString text = asUtf8 ? decodeUtf8(bytes) : decodeMultibyte(bytes, ctype);
-    freelocale(ctype);
-    return text.toStdU16String();
+    const std::string_view codeset = nl_langinfo_l(CODESET, ctype_);
+    utf8_ = std::find(utf8OrAscii.begin(), utf8OrAscii.end(), codeset) != utf8OrAscii.end();
+}
+
+LocaleText::~LocaleText()
+{
+    if (ctype_)
+        freelocale(ctype_);
+}
+
+std::u16string LocaleText::decode(std::string_view bytes) const
+{
+    std::u16string text;
+    decode(bytes, text);
+    return text;
+}
+
+void LocaleText::decode(std::string_view bytes, std::u16string &text) const
+{
+    if (utf8_)
+        decodeUtf8(bytes, text);
+    else
+        decodeMultibyte(bytes, ctype_, text);
 }
 
 } // namespace freefall

@@ -1,27 +1,39 @@
 // Program start on Linux: the command-line mode when there are arguments, otherwise the window.
 #include "commandline.h"
+#include "descriptorinput.h"
+#include "descriptoroutput.h"
 #include "localetext.h"
 #include "qtregionalsettings.h"
-#include "standardoutput.h"
 #include "windowmain.h"
 
-#include <QString>
-
+#include <csignal>
 #include <iostream>
-#include <sstream>
+#include <memory>
+#include <span>
+#include <unistd.h>
 #include <vector>
 
 int main(int argc, char *argv[])
 {
+    const std::span<char *const> given(argv + 1, std::size_t(argc > 0 ? argc - 1 : 0));
+    if (given.empty())
+        return freefall::runWindow(argc, argv);
+
+    // A reader that has gone is a failed write, reported with its own exit status.
+    std::signal(SIGPIPE, SIG_IGN);
+    const freefall::LocaleText localeText;
     std::vector<std::u16string> arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.push_back(freefall::decodeArgument(argv[i]));
+    for (const char *argument : given)
+        arguments.push_back(localeText.decode(argument));
     const auto regional = [] {
         return std::make_unique<const freefall::QtRegionalSettings>(
             freefall::QtRegionalSettings::fromEnvironment());
     };
-    std::ostringstream out;
-    if (const auto status = freefall::runCommandLine(arguments, regional, out, std::cerr))
-        return freefall::writeStandardOutput(out.str(), *status, std::cerr);
-    return freefall::runWindow(argc, argv);
+    freefall::DescriptorOutput outBuffer(STDOUT_FILENO);
+    std::ostream out(&outBuffer);
+    freefall::DescriptorInput inBytes(STDIN_FILENO);
+    freefall::StandardInput input{inBytes, localeText,
+                                  freefall::DescriptorOutput::reachesReaderAtOnce(STDOUT_FILENO)};
+    return freefall::runCommandLine(arguments, regional, input, out, std::cerr)
+        .value_or(freefall::ExitUsage);
 }

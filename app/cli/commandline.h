@@ -1,7 +1,9 @@
-// The command-line mode: one calculation without a window, for scripts and terminals. The same
-// on every platform; each passes its arguments as UTF-16 and its regional settings.
+// The command-line mode: calculations without a window, for scripts and terminals. The same
+// on every platform; each passes its arguments as UTF-16, its regional settings and its
+// standard streams.
 #pragma once
 
+#include "batch.h"
 #include "regionalsettings.h"
 
 #include <functional>
@@ -26,11 +28,12 @@ enum ExitStatus : int
 // Made only when a calculation needs them.
 using RegionalSettingsFactory = std::function<std::unique_ptr<const RegionalSettings>()>;
 
-// Runs the command line given without the program name, writing UTF-8. Returns no value when
-// the window is to be opened instead (no arguments).
+// Runs the command line given without the program name, writing UTF-8 to out, which it
+// flushes and checks at the end. Returns no value when the window is to be opened instead (no
+// arguments).
 std::optional<int> runCommandLine(std::span<const std::u16string> arguments,
-                                  const RegionalSettingsFactory &regional, std::ostream &out,
-                                  std::ostream &err);
+                                  const RegionalSettingsFactory &regional, StandardInput &input,
+                                  std::ostream &out, std::ostream &err);
 
 // The usage text, one line per form.
 const char *usageText();

@@ -1,27 +1,32 @@
-// C's stdio rather than iostreams: a failed write or flush leaves its reason in errno.
+// A platform's stream reports a failed write through its state; the reason, where the platform
+// gives one, is left in errno.
 #include "standardoutput.h"
 
 #include "commandline.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 namespace freefall {
 
-int writeStandardOutput(std::string_view text, int status, std::ostream &err)
+bool writeStandardOutput(std::ostream &out, std::string_view bytes, bool flush, std::ostream &err)
 {
-    if (text.empty())
-        return status;
     errno = 0;
-    const bool written =
-        std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
-    if (written)
-        return status;
+    if (!bytes.empty())
+        out.write(bytes.data(), std::streamsize(bytes.size()));
+    if (flush)
+        out.flush();
+    if (out)
+        return true;
     const int error = errno;
     err << "freefall: cannot write to standard output: "
         << (error != 0 ? std::strerror(error) : "write failed") << '\n';
-    return ExitNotWritten;
+    return false;
+}
+
+int flushStandardOutput(std::ostream &out, int status, std::ostream &err)
+{
+    return writeStandardOutput(out, {}, true, err) ? status : int(ExitNotWritten);
 }
 
 } // namespace freefall

@@ -1,4 +1,5 @@
-// The command line's output, handed to standard output in one piece and checked to arrive.
+// The command line's standard output, checked to arrive: a result lost to a full disk, a closed
+// descriptor or a reader that has gone is never reported as shown.
 #pragma once
 
 #include <ostream>
@@ -6,9 +7,12 @@
 
 namespace freefall {
 
-// Writes text to standard output and flushes it. Returns status when all of it was written;
-// otherwise says why on err in one line and returns ExitNotWritten, so that a result lost to a
-// full disk or a closed descriptor is never reported as shown.
-int writeStandardOutput(std::string_view text, int status, std::ostream &err);
+// Hands bytes to out, and flushes it when asked. False when they did not all arrive, after
+// saying why on err in one line.
+bool writeStandardOutput(std::ostream &out, std::string_view bytes, bool flush, std::ostream &err);
+
+// Flushes out. Returns status when everything written to it arrived, otherwise ExitNotWritten
+// after saying why on err.
+int flushStandardOutput(std::ostream &out, int status, std::ostream &err);
 
 } // namespace freefall

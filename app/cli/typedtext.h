@@ -9,9 +9,9 @@ namespace freefall {
 // character no argument can otherwise hold.
 inline constexpr char16_t kUndecodable = u'\0';
 
-// Why text could not have been typed into a box, as a usage message, or nullptr when it could:
-// a box takes no control character (C0, DEL or C1), and TEXT must be valid in the locale's
-// encoding.
+// Why text could not have been typed into a box, as words that follow its name ("TEXT holds
+// ..."), or nullptr when it could: a box takes no control character (C0, DEL or C1), and the
+// text must be valid in the locale's encoding.
 const char *typedTextProblem(std::u16string_view text);
 
 } // namespace freefall

@@ -40,6 +40,12 @@ std::string toUtf8(std::u16string_view text)
 {
     std::string out;
     out.reserve(text.size());
+    appendUtf8(out, text);
+    return out;
+}
+
+void appendUtf8(std::string &out, std::u16string_view text)
+{
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
         if (isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
@@ -52,7 +58,6 @@ std::string toUtf8(std::u16string_view text)
             append(out, c);
         }
     }
-    return out;
 }
 
 } // namespace freefall

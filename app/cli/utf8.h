@@ -8,4 +8,7 @@ namespace freefall {
 
 std::string toUtf8(std::u16string_view text);
 
+// Appends the UTF-8 encoding of text to out.
+void appendUtf8(std::string &out, std::u16string_view text);
+
 } // namespace freefall

@@ -1,0 +1,19 @@
+// Standard input read straight from its file descriptor, for the batch form.
+#pragma once
+
+#include "byteinput.h"
+
+namespace freefall {
+
+class DescriptorInput final : public ByteInput
+{
+public:
+    explicit DescriptorInput(int descriptor) : descriptor_(descriptor) {}
+
+    std::size_t read(char *buffer, std::size_t size) override;
+
+private:
+    int descriptor_;
+};
+
+} // namespace freefall

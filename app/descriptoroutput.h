@@ -1,0 +1,32 @@
+// Standard output written straight to its file descriptor: a failed write leaves the stream
+// failed and its reason in errno.
+#pragma once
+
+#include <streambuf>
+#include <vector>
+
+namespace freefall {
+
+class DescriptorOutput final : public std::streambuf
+{
+public:
+    explicit DescriptorOutput(int descriptor);
+
+    // Whether what is written reaches a reader at once: a terminal, a pipe or a socket, rather
+    // than a file.
+    static bool reachesReaderAtOnce(int descriptor);
+
+protected:
+    int_type overflow(int_type c) override;
+    std::streamsize xsputn(const char *text, std::streamsize count) override;
+    int sync() override;
+
+private:
+    bool writeAll(const char *bytes, std::size_t count);
+    bool writePending();
+
+    int descriptor_;
+    std::vector<char> buffer_;
+};
+
+} // namespace freefall
