@@ -1,10 +1,11 @@
-// Program start on Linux: the command-line mode when there are arguments, otherwise the window.
+// Program start on Linux: the command-line mode, which needs nothing of Qt but QtCore, when
+// there are arguments; otherwise the window, from its module.
 #include "commandline.h"
 #include "descriptorinput.h"
 #include "descriptoroutput.h"
 #include "localetext.h"
 #include "qtregionalsettings.h"
-#include "windowmain.h"
+#include "windowmodule.h"
 
 #include <csignal>
 #include <iostream>
@@ -17,7 +18,7 @@ int main(int argc, char *argv[])
 {
     const std::span<char *const> given(argv + 1, std::size_t(argc > 0 ? argc - 1 : 0));
     if (given.empty())
-        return freefall::runWindow(argc, argv);
+        return freefall::openWindow(argc, argv);
 
     // A reader that has gone is a failed write, reported with its own exit status.
     std::signal(SIGPIPE, SIG_IGN);

@@ -1,0 +1,13 @@
+// The one function the window module exports, which freefall looks up by name once it has
+// loaded the module.
+#pragma once
+
+// Opens the calculator window and runs it until the user closes it; takes main's arguments.
+extern "C" int freefall_run_window(int argc, char *argv[]);
+
+namespace freefall {
+
+using RunWindowFunction = int (*)(int argc, char *argv[]);
+inline constexpr char kRunWindowSymbol[] = "freefall_run_window";
+
+} // namespace freefall
