@@ -1,9 +1,10 @@
-// Program start on Linux: the command-line mode, which needs nothing of Qt but QtCore, when
-// there are arguments; otherwise the window, from its module.
+// Program start on Linux: the window when there are no arguments or only Qt's own options,
+// otherwise the command-line mode, which needs nothing of Qt but QtCore.
 #include "commandline.h"
 #include "descriptorinput.h"
 #include "descriptoroutput.h"
 #include "localetext.h"
+#include "qtoptions.h"
 #include "qtregionalsettings.h"
 #include "windowmodule.h"
 
@@ -17,7 +18,7 @@
 int main(int argc, char *argv[])
 {
     const std::span<char *const> given(argv + 1, std::size_t(argc > 0 ? argc - 1 : 0));
-    if (given.empty())
+    if (given.empty() || freefall::areQtOptions(given))
         return freefall::openWindow(argc, argv);
 
     // A reader that has gone is a failed write, reported with its own exit status.

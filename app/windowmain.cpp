@@ -26,28 +26,43 @@ void reportNoDisplay()
                  "mode instead: freefall --imperial TEXT or freefall --metric TEXT\n";
 }
 
-bool isSet(const char *variable)
+// The value Qt's option takes from the command line ("-platform offscreen" or "--platform
+// offscreen"), which Qt prefers to the environment; empty when not given.
+QByteArray optionValue(int argc, char *argv[], const char *name)
 {
-    return !qEnvironmentVariableIsEmpty(variable);
+    for (int i = 1; i + 1 < argc; ++i) {
+        QByteArray argument = argv[i];
+        if (argument.startsWith("--"))
+            argument.remove(0, 1);
+        if (argument.startsWith('-') && argument.mid(1) == name)
+            return argv[i + 1];
+    }
+    return {};
 }
 
-// The platforms Qt would try, by QT_QPA_PLATFORM ("name[:options]", several separated by ";"),
-// else the X11 or Wayland display of the session. Platforms that need no display server, such
-// as offscreen, are left for Qt to try.
-bool displayAvailable()
+// The platforms Qt would try, by -platform or QT_QPA_PLATFORM ("name[:options]", several
+// separated by ";"), else the X11 or Wayland display of the session; -display names an X11
+// display too. Platforms that need no display server, such as offscreen, are left for Qt to
+// try.
+bool displayAvailable(int argc, char *argv[])
 {
-    const QByteArray platforms = qgetenv("QT_QPA_PLATFORM");
+    QByteArray platforms = optionValue(argc, argv, "platform");
+    if (platforms.isEmpty())
+        platforms = qgetenv("QT_QPA_PLATFORM");
+    const bool x11 =
+        !optionValue(argc, argv, "display").isEmpty() || !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     if (platforms.trimmed().isEmpty())
-        return isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
+        return x11 || wayland;
     for (const QByteArray &entry : platforms.split(';')) {
         const QByteArray name = entry.split(':').front().trimmed();
         if (name.isEmpty())
             continue;
         if (name == "xcb") {
-            if (isSet("DISPLAY"))
+            if (x11)
                 return true;
         } else if (name.startsWith("wayland")) {
-            if (isSet("WAYLAND_DISPLAY"))
+            if (wayland)
                 return true;
         } else {
             return true;
@@ -114,7 +129,7 @@ private:
 
 int runWindow(int argc, char *argv[])
 {
-    if (!displayAvailable()) {
+    if (!displayAvailable(argc, argv)) {
         reportNoDisplay();
         return ExitUsage;
     }
