@@ -106,6 +106,15 @@ void tst_CommandLine::run_data()
     QTest::newRow("missing text") << QStringList{"--metric"} << none << 2 << "";
     QTest::newRow("unknown option") << QStringList{"--speed", "5"} << none << 2 << "";
     QTest::newRow("extra argument") << QStringList{"--imperial", "5", "6"} << none << 2 << "";
+    // Only Qt's own options, each with its value, open the window; near misses are ours to refuse.
+    QTest::newRow("not a Qt option") << QStringList{"-stile", "Fusion"} << none << 2 << "";
+    QTest::newRow("Qt option without its value") << QStringList{"-style"} << none << 2 << "";
+    QTest::newRow("Qt option with = it does not take")
+        << QStringList{"-platform=offscreen"} << none << 2 << "";
+    QTest::newRow("Qt option before ours")
+        << QStringList{"-reverse", "--imperial", "100"} << none << 2 << "";
+    QTest::newRow("Qt option after ours")
+        << QStringList{"--imperial", "100", "-reverse"} << none << 2 << "";
     QTest::newRow("version") << QStringList{"--version"} << none << 0 << "Freefall 1.00\n";
     // A box takes no control character, so TEXT with one is a usage error: the output would
     // otherwise break its four lines or reach the terminal as a command.
