@@ -1,7 +1,7 @@
 #!/bin/sh
-# Installs the build into a scratch prefix and checks that the program, its desktop entry, its
-# theme icons, its AppStream metainfo, its manual page and its licence land where desktops,
-# software centres and man look, and pass their validators.
+# Installs the build into a scratch prefix and checks that the program and its window module, its
+# desktop entry, its theme icons, its AppStream metainfo, its manual page and its licence land
+# where desktops, software centres and man look, and pass their validators.
 # Usage: check_install.sh <cmake> <build dir>
 set -u
 cmake=$1
@@ -35,6 +35,25 @@ if [ ! -x "$program" ]; then
     fail "no executable $program"
 elif [ "$("$program" --version 2>&1)" != "Freefall 1.00" ]; then
     fail "installed freefall --version printed: $("$program" --version 2>&1)"
+else
+    # The command line needs no window library; the window comes from the installed module,
+    # found from where the program was installed.
+    if readelf -d "$program" | grep NEEDED | grep -q -e Qt6Gui -e Qt6Widgets; then
+        fail "installed freefall links a window library: $(readelf -d "$program" | grep NEEDED)"
+    fi
+    [ -n "$(find "$prefix" -name freefall-window.so)" ] || fail "no window module installed"
+    env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen FREEFALL_REPORT_SHOWN=1 \
+        "$program" >"$scratch/shown" 2>"$scratch/shown.err" &
+    pid=$!
+    tries=0
+    while [ "$tries" -lt 100 ] && ! grep -q shown "$scratch/shown"; do
+        sleep 0.1
+        tries=$((tries + 1))
+    done
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    grep -qx shown "$scratch/shown" ||
+        fail "the installed freefall opened no window: $(cat "$scratch/shown.err")"
 fi
 
 # The desktop entry: valid with nothing to remark, and what it names is installed.

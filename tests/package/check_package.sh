@@ -58,6 +58,27 @@ cmp -s "$scratch/expected" "$scratch/actual" ||
 if readelf -S "$program" | grep -q '\.symtab'; then
     fail "$program is not stripped"
 fi
+# The window, from the module the package installed where the program looks for it.
+module=$(dpkg -L "$package" | grep '/freefall-window\.so$')
+if [ -z "$module" ]; then
+    fail "the package holds no window module"
+else
+    env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen FREEFALL_REPORT_SHOWN=1 \
+        "$program" >"$scratch/shown" 2>"$scratch/shown.err" &
+    pid=$!
+    tries=0
+    while [ "$tries" -lt 100 ] && ! grep -q shown "$scratch/shown"; do
+        sleep 0.1
+        tries=$((tries + 1))
+    done
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    grep -qx shown "$scratch/shown" ||
+        fail "$program opened no window: $(cat "$scratch/shown.err")"
+    if readelf -S "$module" | grep -q '\.symtab'; then
+        fail "$module is not stripped"
+    fi
+fi
 
 # The desktop entry and metainfo where they were installed, the icon the entry names.
 entry=/usr/share/applications/freefall.desktop
