@@ -27,9 +27,13 @@ int main(int argc, char *argv[])
     std::vector<std::u16string> arguments;
     for (const char *argument : given)
         arguments.push_back(localeText.decode(argument));
-    const auto regional = [] {
+    // One calculation goes through QLocale alone: checking the direct path against it would
+    // cost more than the direct path saves.
+    const auto regional = [](freefall::RegionalUse use) {
+        using Path = freefall::QtRegionalSettings::Path;
         return std::make_unique<const freefall::QtRegionalSettings>(
-            freefall::QtRegionalSettings::fromEnvironment());
+            freefall::QtRegionalSettings::fromEnvironment(
+                use == freefall::RegionalUse::ManyCalculations ? Path::Direct : Path::QLocaleOnly));
     };
     freefall::DescriptorOutput outBuffer(STDOUT_FILENO);
     std::ostream out(&outBuffer);

@@ -62,8 +62,9 @@ int runForm(std::span<const std::u16string> arguments, const RegionalSettingsFac
         return usageError(err, "too many arguments");
     const UnitMode mode = option == u"--imperial" ? UnitMode::Imperial : UnitMode::Metric;
     if (arguments[1] == kStandardInput)
-        return runBatch(mode, input, *regional(), out, err);
-    return calculateFromCommandLine(mode, arguments[1], *regional(), out, err);
+        return runBatch(mode, input, *regional(RegionalUse::ManyCalculations), out, err);
+    return calculateFromCommandLine(mode, arguments[1], *regional(RegionalUse::OneCalculation), out,
+                                    err);
 }
 
 } // namespace

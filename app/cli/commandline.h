@@ -25,8 +25,17 @@ enum ExitStatus : int
     ExitNotWritten = 4, // standard output closed, full or failing
 };
 
+// What the regional settings are made for: a platform may prepare a quicker way to write and
+// read numbers that pays for itself over many calculations but not in one.
+enum class RegionalUse
+{
+    OneCalculation,
+    ManyCalculations
+};
+
 // Made only when a calculation needs them.
-using RegionalSettingsFactory = std::function<std::unique_ptr<const RegionalSettings>()>;
+using RegionalSettingsFactory =
+    std::function<std::unique_ptr<const RegionalSettings>(RegionalUse use)>;
 
 // Runs the command line given without the program name, writing UTF-8 to out, which it
 // flushes and checks at the end. Returns no value when the window is to be opened instead (no

@@ -46,9 +46,9 @@ QStringView toQt(std::u16string_view text)
 
 } // namespace
 
-QtRegionalSettings QtRegionalSettings::fromEnvironment()
+QtRegionalSettings QtRegionalSettings::fromEnvironment(Path path)
 {
-    return QtRegionalSettings(localeNamed(numericLocaleName()));
+    return QtRegionalSettings(localeNamed(numericLocaleName()), path);
 }
 
 QtRegionalSettings::QtRegionalSettings(QLocale locale, Path path) : locale_(std::move(locale))

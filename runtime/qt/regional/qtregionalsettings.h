@@ -28,7 +28,7 @@ public:
 
     // The locale named by LC_ALL, then LC_NUMERIC, then LANG, as the C library chooses it;
     // no installed system locale is needed. No name, "C" or "POSIX" gives the C locale.
-    static QtRegionalSettings fromEnvironment();
+    static QtRegionalSettings fromEnvironment(Path path = Path::Direct);
 
     // The number rules of one locale, with its digit grouping always on.
     explicit QtRegionalSettings(QLocale locale, Path path = Path::Direct);
