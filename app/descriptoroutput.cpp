@@ -14,9 +14,10 @@ constexpr std::size_t kBufferSize = 64 * 1024;
 
 } // namespace
 
-DescriptorOutput::DescriptorOutput(int descriptor) : descriptor_(descriptor), buffer_(kBufferSize)
+DescriptorOutput::DescriptorOutput(int descriptor)
+    : descriptor_(descriptor), buffer_(new char[kBufferSize])
 {
-    setp(buffer_.data(), buffer_.data() + buffer_.size());
+    setp(buffer_.get(), buffer_.get() + kBufferSize);
 }
 
 bool DescriptorOutput::reachesReaderAtOnce(int descriptor)
@@ -45,8 +46,8 @@ bool DescriptorOutput::writeAll(const char *bytes, std::size_t count)
 bool DescriptorOutput::writePending()
 {
     const std::size_t count = std::size_t(pptr() - pbase());
-    setp(buffer_.data(), buffer_.data() + buffer_.size());
-    return writeAll(buffer_.data(), count);
+    setp(buffer_.get(), buffer_.get() + kBufferSize);
+    return writeAll(buffer_.get(), count);
 }
 
 DescriptorOutput::int_type DescriptorOutput::overflow(int_type c)
@@ -66,7 +67,7 @@ std::streamsize DescriptorOutput::xsputn(const char *text, std::streamsize count
         return std::streambuf::xsputn(text, count);
     if (!writePending())
         return 0;
-    if (std::size_t(count) < buffer_.size())
+    if (std::size_t(count) < kBufferSize)
         return std::streambuf::xsputn(text, count);
     return writeAll(text, std::size_t(count)) ? count : 0;
 }

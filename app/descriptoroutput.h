@@ -2,8 +2,8 @@
 // failed and its reason in errno.
 #pragma once
 
+#include <memory>
 #include <streambuf>
-#include <vector>
 
 namespace freefall {
 
@@ -26,7 +26,8 @@ private:
     bool writePending();
 
     int descriptor_;
-    std::vector<char> buffer_;
+    // Left uninitialised: zeroing it would cost a single calculation more than its output.
+    std::unique_ptr<char[]> buffer_;
 };
 
 } // namespace freefall
