@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine in the tests' prefix named in STATEFILE; the exit status is
+# the program's.
+# Usage: wine-run.sh STATEFILE [--needs-display] PROGRAM [ARGUMENTS...]
+# --needs-display: exit 77 (skipped) when there is no X display to open windows on.
+set -euo pipefail
+
+state=$1
+shift
+if [[ ${1:-} == --needs-display ]]; then
+    shift
+    if [[ -z ${DISPLAY:-} ]]; then
+        echo "wine-run: no X display (run under xvfb-run); skipped" >&2
+        exit 77
+    fi
+fi
+if [[ ! -f $state ]]; then
+    echo "wine-run: no Wine prefix; the test fixture wine_prefix creates it" >&2
+    exit 1
+fi
+WINEPREFIX=$(<"$state")
+export WINEPREFIX WINEDEBUG=-all
+exec wine "$@"
