@@ -10,7 +10,8 @@ inline constexpr int kFirstBox = 100;           // + the box's index in Box orde
 inline constexpr int kFirstCommandButton = 200; // + the index in the design's table
 inline constexpr int kFirstOptionButton = 300;
 inline constexpr int kFirstLabel = 400;
-inline constexpr int kStopDisInfo = 500; // the menu item and its shortcut
+inline constexpr int kFirstNameLabel = 450; // the boxes' hidden name labels, in Box order
+inline constexpr int kStopDisInfo = 500;    // the menu item and its shortcut
 
 constexpr int box(std::size_t index)
 {

@@ -95,9 +95,8 @@ HWND createChild(HWND parent, HINSTANCE instance, const wchar_t *windowClass,
                  std::u16string_view text, DWORD style, DWORD exStyle, int id)
 {
     const std::wstring caption = toWide(text);
-    HWND child =
-        CreateWindowExW(exStyle, windowClass, caption.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0,
-                        0, 0, parent, HMENU(INT_PTR(id)), instance, nullptr);
+    HWND child = CreateWindowExW(exStyle, windowClass, caption.c_str(), WS_CHILD | style, 0, 0, 0,
+                                 0, parent, HMENU(INT_PTR(id)), instance, nullptr);
     if (!child)
         throw std::runtime_error("a control cannot be created");
     return child;
@@ -421,24 +420,30 @@ void frmFreefall::createControls(HINSTANCE instance)
         switch (slot.kind) {
         case Slot::Kind::Box: {
             const Box box = kTextBoxes[slot.index].box;
-            edits_[std::size_t(box)] =
-                createChild(hwnd_, instance, L"EDIT", u"", group | ES_LEFT | ES_AUTOHSCROLL,
-                            WS_EX_CLIENTEDGE, controlids::box(std::size_t(box)));
+            // A text box has no caption of its own: screen readers name it after the static
+            // text just before it, which is this hidden label holding the box's role.
+            nameLabels_[std::size_t(box)] =
+                createChild(hwnd_, instance, L"STATIC", describe(box).role, group | SS_NOPREFIX, 0,
+                            controlids::kFirstNameLabel + int(box));
+            edits_[std::size_t(box)] = createChild(
+                hwnd_, instance, L"EDIT", u"", WS_VISIBLE | group | ES_LEFT | ES_AUTOHSCROLL,
+                WS_EX_CLIENTEDGE, controlids::box(std::size_t(box)));
             break;
         }
         case Slot::Kind::CommandButton: {
             const ButtonDesign &design = kCommandButtons[slot.index];
             const DWORD type = design.marked ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-            commandButtons_[slot.index] = createChild(
-                hwnd_, instance, L"BUTTON", design.caption, group | WS_TABSTOP | type | BS_NOTIFY,
-                0, controlids::kFirstCommandButton + int(slot.index));
+            commandButtons_[slot.index] =
+                createChild(hwnd_, instance, L"BUTTON", design.caption,
+                            WS_VISIBLE | group | WS_TABSTOP | type | BS_NOTIFY, 0,
+                            controlids::kFirstCommandButton + int(slot.index));
             break;
         }
         case Slot::Kind::OptionButton: {
             const ButtonDesign &design = kOptionButtons[slot.index];
-            HWND option =
-                createChild(hwnd_, instance, L"BUTTON", design.caption, group | BS_AUTORADIOBUTTON,
-                            0, controlids::kFirstOptionButton + int(slot.index));
+            HWND option = createChild(hwnd_, instance, L"BUTTON", design.caption,
+                                      WS_VISIBLE | group | BS_AUTORADIOBUTTON, 0,
+                                      controlids::kFirstOptionButton + int(slot.index));
             // Checking a radio button also gives it the group's tab stop.
             if (design.marked) {
                 SendMessageW(option, BM_SETCHECK, BST_CHECKED, 0);
@@ -452,8 +457,8 @@ void frmFreefall::createControls(HINSTANCE instance)
             // SS_NOTIFY: the label takes the mouse, so that its tooltip sees it.
             labels_[slot.index] =
                 createChild(hwnd_, instance, L"STATIC", design.caption,
-                            group | SS_NOTIFY | (design.centred ? SS_CENTER : SS_LEFT), 0,
-                            controlids::kFirstLabel + int(slot.index));
+                            WS_VISIBLE | group | SS_NOTIFY | (design.centred ? SS_CENTER : SS_LEFT),
+                            0, controlids::kFirstLabel + int(slot.index));
             break;
         }
         }

@@ -92,6 +92,7 @@ private:
     std::array<HWND, design::kCommandButtons.size()> commandButtons_{};
     std::array<HWND, design::kOptionButtons.size()> optionButtons_{};
     std::array<HWND, design::kLabels.size()> labels_{};
+    std::array<HWND, kBoxes.size()> nameLabels_{}; // hidden, each just before its box
     std::size_t selectedOption_ = 0;
 
     std::unique_ptr<DesignFonts> fonts_;
