@@ -6,9 +6,9 @@
 #
 # Wine takes the user's locale from LC_ALL when a program starts and writes its settings into
 # the prefix's registry, where every other running program reads them: so each test names its
-# locale (en_US unless it says otherwise) and the tests run one at a time (wine_prefix_lock).
+# locale in FREEFALL_WINE_LOCALE (en_US unless it says otherwise; wine-run.sh makes it LC_ALL)
+# and the tests run one at a time (wine_prefix_lock).
 set(FREEFALL_WINE_LOCK wine_prefix_lock)
-find_program(FREEFALL_WINE wine REQUIRED)
 set(FREEFALL_WINE_STATE ${CMAKE_BINARY_DIR}/wine-prefix.path)
 set(FREEFALL_WINE_RUN ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh ${FREEFALL_WINE_STATE})
 
@@ -43,7 +43,7 @@ endfunction()
 
 # The prefix, the lock and the locale of a test run under Wine; ENVIRONMENT entries follow.
 function(freefall_wine_test_properties name)
-    set(environment LC_ALL=en_US.UTF-8 ${ARGN})
+    set(environment FREEFALL_WINE_LOCALE=en_US.UTF-8 ${ARGN})
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_prefix
         RESOURCE_LOCK ${FREEFALL_WINE_LOCK} ENVIRONMENT "${environment}")
 endfunction()
