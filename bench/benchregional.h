@@ -2,20 +2,20 @@
 // worked examples ("1,314.70"), on the direct path and, side by side, through QLocale only.
 #pragma once
 
-#include "regionalsettings.h"
+#include "qtregionalsettings.h"
 
 #include <QLocale>
 
 namespace freefall::bench {
 
-using Path = RegionalSettings::Path;
+using Path = QtRegionalSettings::Path;
 
 // Built once: constructing a QLocale is not part of any measured operation.
-inline const RegionalSettings &usEnglish(Path path)
+inline const QtRegionalSettings &usEnglish(Path path)
 {
-    static const RegionalSettings direct(QLocale(QLocale::English, QLocale::UnitedStates));
-    static const RegionalSettings viaQLocale(QLocale(QLocale::English, QLocale::UnitedStates),
-                                             Path::QLocaleOnly);
+    static const QtRegionalSettings direct(QLocale(QLocale::English, QLocale::UnitedStates));
+    static const QtRegionalSettings viaQLocale(QLocale(QLocale::English, QLocale::UnitedStates),
+                                               Path::QLocaleOnly);
     return path == Path::Direct ? direct : viaQLocale;
 }
 

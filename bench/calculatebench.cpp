@@ -4,7 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QString>
+#include <string>
 
 namespace {
 
@@ -16,9 +16,9 @@ void BM_Calculate(benchmark::State &state, Path path, UnitMode mode, const char1
 {
     const auto &regional = freefall::bench::usEnglish(path);
     // A fresh window: the other speed box is empty.
-    const QString input = QString::fromUtf16(typed);
-    const QString imperial = mode == UnitMode::Imperial ? input : QString();
-    const QString metric = mode == UnitMode::Metric ? input : QString();
+    const std::u16string input = typed;
+    const std::u16string imperial = mode == UnitMode::Imperial ? input : std::u16string();
+    const std::u16string metric = mode == UnitMode::Metric ? input : std::u16string();
     // A Clear or Stop would time a shorter path than the one named.
     if (freefall::calculate(mode, imperial, metric, regional).outcome != Verdict::Outcome::Show) {
         state.SkipWithError("the calculation does not show a result");

@@ -1,6 +1,6 @@
 // Making the regional settings, once per run of the program: the direct path's agreement
 // check against QLocale is paid here.
-#include "regionalsettings.h"
+#include "qtregionalsettings.h"
 
 #include <benchmark/benchmark.h>
 
@@ -8,18 +8,18 @@
 
 namespace {
 
-using freefall::RegionalSettings;
+using freefall::QtRegionalSettings;
 
-void BM_RegionalSettings(benchmark::State &state, RegionalSettings::Path path)
+void BM_RegionalSettings(benchmark::State &state, QtRegionalSettings::Path path)
 {
     const QLocale locale(QLocale::English, QLocale::UnitedStates);
     for (auto _ : state) {
-        RegionalSettings settings(locale, path);
+        QtRegionalSettings settings(locale, path);
         benchmark::DoNotOptimize(settings);
     }
 }
 
-BENCHMARK_CAPTURE(BM_RegionalSettings, direct, RegionalSettings::Path::Direct);
-BENCHMARK_CAPTURE(BM_RegionalSettings, qlocale_only, RegionalSettings::Path::QLocaleOnly);
+BENCHMARK_CAPTURE(BM_RegionalSettings, direct, QtRegionalSettings::Path::Direct);
+BENCHMARK_CAPTURE(BM_RegionalSettings, qlocale_only, QtRegionalSettings::Path::QLocaleOnly);
 
 } // namespace

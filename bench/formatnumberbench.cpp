@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QString>
+#include <string>
 
 namespace {
 
@@ -13,7 +13,7 @@ void BM_FormatNumber(benchmark::State &state, Path path, double value)
 {
     const auto &regional = freefall::bench::usEnglish(path);
     for (auto _ : state) {
-        QString text = regional.FormatNumber(value);
+        std::u16string text = regional.FormatNumber(value);
         benchmark::DoNotOptimize(text);
     }
 }

@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QString>
+#include <string_view>
 
 namespace {
 
@@ -12,7 +12,7 @@ using freefall::bench::Path;
 void BM_ToDouble(benchmark::State &state, Path path, const char16_t *shown)
 {
     const auto &regional = freefall::bench::usEnglish(path);
-    const QString text = QString::fromUtf16(shown);
+    const std::u16string_view text = shown;
     for (auto _ : state) {
         double value = regional.toDouble(text);
         benchmark::DoNotOptimize(value);

@@ -3,13 +3,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QString>
+#include <string_view>
 
 namespace {
 
 void BM_Val(benchmark::State &state, const char16_t *typed)
 {
-    const QString text = QString::fromUtf16(typed);
+    const std::u16string_view text = typed;
     for (auto _ : state) {
         double value = freefall::Val(text);
         benchmark::DoNotOptimize(value);

@@ -3,16 +3,17 @@
 
 #include "regionalsettings.h"
 
-#include <QString>
+#include <string_view>
 
 namespace freefall::fuzz {
 
 // Not empty, at most kBoxMaxLength characters, no "inf", "nan" or infinity sign, and read back
 // by the regional conversion; returns the value read back. input names the finding.
-double checkBoxText(const QString &text, const RegionalSettings &regional, const QString &input);
+double checkBoxText(std::u16string_view text, const RegionalSettings &regional,
+                    std::u16string_view input);
 
 // Whether the shown text, read back, lies within one unit of its last digit of value: rounding
 // costs half a unit, dropping decimals to fit the box less than one more.
-bool showsTruthfully(const QString &shown, double value, const RegionalSettings &regional);
+bool showsTruthfully(std::u16string_view shown, double value, const RegionalSettings &regional);
 
 } // namespace freefall::fuzz

@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 namespace freefall::fuzz {
 
@@ -38,7 +39,7 @@ ModeSteps stepsOf(UnitMode mode)
             MpsToFpm};
 }
 
-std::optional<double> valOrOverflow(const QString &text)
+std::optional<double> valOrOverflow(std::u16string_view text)
 {
     try {
         return Val(text);
@@ -65,32 +66,32 @@ bool cannotBeShown(double value, const RegionalSettings &regional)
 void checkCalculation(const FuzzCase &fuzzCase)
 {
     const RegionalSettings &regional = *fuzzCase.regional;
-    const QString &input = fuzzCase.text;
+    const std::u16string &input = fuzzCase.text;
     const Verdict verdict =
         calculate(fuzzCase.mode, fuzzCase.imperialBox(), fuzzCase.metricBox(), regional);
-    require(verdict.writeCount >= 0 && verdict.writeCount <= 3, "impossible write count", input);
 
     const ModeSteps steps = stepsOf(fuzzCase.mode);
     std::array<double, 3> shown{};
-    for (int i = 0; i < verdict.writeCount; ++i) {
-        const BoxWrite &write = verdict.writes[static_cast<std::size_t>(i)];
-        require(write.box == steps.order[static_cast<std::size_t>(i)],
-                "a box is written out of order", input);
-        shown[static_cast<std::size_t>(i)] = checkBoxText(write.text, regional, input);
+    std::vector<const BoxWrite *> writes;
+    for (const BoxWrite &write : verdict.writes) {
+        require(writes.size() < steps.order.size(), "more than three writes", input);
+        require(write.box == steps.order[writes.size()], "a box is written out of order", input);
+        shown[writes.size()] = checkBoxText(write.text, regional, input);
+        writes.push_back(&write);
     }
 
     // Both speed boxes are read first, whatever the mode.
     const std::optional<double> imperial = valOrOverflow(fuzzCase.imperialBox());
     const std::optional<double> metric = valOrOverflow(fuzzCase.metricBox());
     if (!imperial || !metric) {
-        require(verdict.outcome == Verdict::Outcome::Stop && verdict.writeCount == 0 &&
+        require(verdict.outcome == Verdict::Outcome::Stop && writes.empty() &&
                     verdict.fault == RuntimeError::Kind::Overflow,
                 "a speed box whose Val overflows does not stop the calculation", input);
         return;
     }
     const double speed = fuzzCase.mode == UnitMode::Imperial ? *imperial : *metric;
     if (!(speed > 0)) {
-        require(verdict.outcome == Verdict::Outcome::Clear && verdict.writeCount == 0,
+        require(verdict.outcome == Verdict::Outcome::Clear && writes.empty(),
                 "a speed not greater than zero is not cleared", input);
         return;
     }
@@ -101,26 +102,26 @@ void checkCalculation(const FuzzCase &fuzzCase)
         shown[0] * steps.distanceFactor, // meaningful once the first distance is written
         speed * steps.speedFactor,
     };
-    if (verdict.writeCount > 0)
-        require(showsTruthfully(verdict.writes[0].text, values[0], regional),
+    if (writes.size() > 0)
+        require(showsTruthfully(writes[0]->text, values[0], regional),
                 "the first distance misstates speed^2 / divisor", input);
-    if (verdict.writeCount > 1)
-        require(verdict.writes[1].text == fitToBox(regional.FormatNumber(values[1]), regional),
+    if (writes.size() > 1)
+        require(writes[1]->text == fitToBox(regional.FormatNumber(values[1]), regional),
                 "the second distance is not the first one's read-back times the factor", input);
-    if (verdict.writeCount > 2)
-        require(showsTruthfully(verdict.writes[2].text, values[2], regional),
+    if (writes.size() > 2)
+        require(showsTruthfully(writes[2]->text, values[2], regional),
                 "the converted speed misstates speed x factor", input);
 
     if (verdict.outcome == Verdict::Outcome::Show) {
-        require(verdict.writeCount == 3, "a shown result has fewer than three writes", input);
+        require(writes.size() == 3, "a shown result has fewer than three writes", input);
         return;
     }
-    require(verdict.writeCount < 3, "a stop after the last write", input);
+    require(writes.size() < 3, "a stop after the last write", input);
     require(verdict.fault == RuntimeError::Kind::Overflow ||
                 verdict.fault == RuntimeError::Kind::TooLargeForBox,
             "a stop on a fault other than overflow or too large (a text failed to read back)",
             input);
-    require(cannotBeShown(values[static_cast<std::size_t>(verdict.writeCount)], regional),
+    require(cannotBeShown(values[writes.size()], regional),
             "a stop on a value that could have been shown", input);
 }
 

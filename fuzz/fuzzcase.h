@@ -4,10 +4,9 @@
 #include "calculation.h"
 #include "regionalsettings.h"
 
-#include <QString>
-
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace freefall::fuzz {
 
@@ -18,12 +17,12 @@ struct FuzzCase
     const RegionalSettings *regional = nullptr;
     const RegionalSettings *reference = nullptr; // the same locale through QLocale only
     UnitMode mode = UnitMode::Imperial;
-    QString text;  // all of the rest, of any length, for the number rules on their own
-    QString typed; // the mode's input box, cut to what a box holds
-    QString other; // the other speed box, cut to what a box holds
+    std::u16string text;  // all of the rest, of any length, for the number rules on their own
+    std::u16string typed; // the mode's input box, cut to what a box holds
+    std::u16string other; // the other speed box, cut to what a box holds
 
-    QString imperialBox() const { return mode == UnitMode::Imperial ? typed : other; }
-    QString metricBox() const { return mode == UnitMode::Imperial ? other : typed; }
+    const std::u16string &imperialBox() const { return mode == UnitMode::Imperial ? typed : other; }
+    const std::u16string &metricBox() const { return mode == UnitMode::Imperial ? other : typed; }
 };
 
 // size must be at least 1.

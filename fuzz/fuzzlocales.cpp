@@ -9,30 +9,30 @@ namespace freefall::fuzz {
 
 namespace {
 
-using Path = RegionalSettings::Path;
+using Path = QtRegionalSettings::Path;
 
-std::array<RegionalSettings, kLocaleCount> settingsFor(Path path)
+std::array<QtRegionalSettings, kLocaleCount> settingsFor(Path path)
 {
     return {
-        RegionalSettings(QLocale::c(), path),
-        RegionalSettings(QLocale(QStringLiteral("en_US")), path),
-        RegionalSettings(QLocale(QStringLiteral("de_DE")), path),
-        RegionalSettings(QLocale(QStringLiteral("fr_FR")), path),
-        RegionalSettings(QLocale(QStringLiteral("hi_IN")), path),
+        QtRegionalSettings(QLocale::c(), path),
+        QtRegionalSettings(QLocale(QStringLiteral("en_US")), path),
+        QtRegionalSettings(QLocale(QStringLiteral("de_DE")), path),
+        QtRegionalSettings(QLocale(QStringLiteral("fr_FR")), path),
+        QtRegionalSettings(QLocale(QStringLiteral("hi_IN")), path),
     };
 }
 
 } // namespace
 
-const RegionalSettings &fuzzRegional(int index)
+const QtRegionalSettings &fuzzRegional(int index)
 {
-    static const std::array<RegionalSettings, kLocaleCount> settings = settingsFor(Path::Direct);
+    static const std::array<QtRegionalSettings, kLocaleCount> settings = settingsFor(Path::Direct);
     return settings[static_cast<std::size_t>(index)];
 }
 
-const RegionalSettings &fuzzReference(int index)
+const QtRegionalSettings &fuzzReference(int index)
 {
-    static const std::array<RegionalSettings, kLocaleCount> settings =
+    static const std::array<QtRegionalSettings, kLocaleCount> settings =
         settingsFor(Path::QLocaleOnly);
     return settings[static_cast<std::size_t>(index)];
 }

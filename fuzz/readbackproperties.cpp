@@ -20,18 +20,11 @@ namespace {
 constexpr double kAlwaysFits = 999999.0;
 constexpr double kNeverFits = 1e9;
 
-std::optional<double> readOrRefuse(const RegionalSettings &regional, QStringView text)
-{
-    try {
-        return regional.toDouble(text);
-    } catch (const RuntimeError &) {
-        return std::nullopt;
-    }
 }
 
 } // namespace
 
-void checkReadBack(const QString &typed, const RegionalSettings &regional)
+void checkReadBack(std::u16string_view typed, const RegionalSettings &regional)
 {
     try {
         (void)regional.toDouble(typed);
@@ -46,8 +39,8 @@ void checkReadBack(const QString &typed, const RegionalSettings &regional)
     } catch (const RuntimeError &) {
         return; // Val's overflow is checked with Val
     }
-    const QString formatted = regional.FormatNumber(value);
-    QString shown;
+    const std::u16string formatted = regional.FormatNumber(value);
+    std::u16string shown;
     try {
         shown = fitToBox(formatted, regional);
     } catch (const RuntimeError &error) {
@@ -61,7 +54,7 @@ void checkReadBack(const QString &typed, const RegionalSettings &regional)
     require(showsTruthfully(shown, value, regional), "a fitted text misstates its value", typed);
 }
 
-void checkDirectPath(const QString &typed, const RegionalSettings &regional,
+void checkDirectPath(std::u16string_view typed, const RegionalSettings &regional,
                      const RegionalSettings &reference)
 {
     require(readOrRefuse(regional, typed) == readOrRefuse(reference, typed),
@@ -72,14 +65,14 @@ void checkDirectPath(const QString &typed, const RegionalSettings &regional,
     } catch (const RuntimeError &) {
         return;
     }
-    const QString formatted = regional.FormatNumber(value);
+    const std::u16string formatted = regional.FormatNumber(value);
     require(formatted == reference.FormatNumber(value), "the direct text differs from QLocale's",
             typed);
     // A box cut drops at most the two decimals and the separator (longer shortenings are the
     // unit tests' and the input's own read-back's).
-    const qsizetype shortest = std::max<qsizetype>(formatted.size() - 3, 1);
-    for (qsizetype length = formatted.size(); length >= shortest; --length) {
-        const QStringView cut = QStringView(formatted).first(length);
+    const std::size_t shortest = formatted.size() > 4 ? formatted.size() - 3 : 1;
+    for (std::size_t length = formatted.size(); length >= shortest; --length) {
+        const std::u16string_view cut = std::u16string_view(formatted).substr(0, length);
         require(readOrRefuse(regional, cut) == readOrRefuse(reference, cut),
                 "a shortened direct text reads back unlike QLocale's", typed);
     }

@@ -6,6 +6,7 @@
 #include "runtimeerror.h"
 #include "val.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cfloat>
 #include <cmath>
@@ -29,7 +30,7 @@ struct Reading
     }
 };
 
-Reading readVal(const QString &text)
+Reading readVal(std::u16string_view text)
 {
     try {
         return {false, Val(text)};
@@ -53,11 +54,10 @@ bool mayBelongToDecimal(char16_t c)
 
 // The leading run of the text that strtod may read, blanks taken out and D turned into E;
 // strtod stops where Val stops. Empty when the text starts with a prefix (&H, &O).
-std::string decimalPrefix(const QString &text)
+std::string decimalPrefix(std::u16string_view text)
 {
     std::string ascii;
-    for (QChar qc : text) {
-        const char16_t c = qc.unicode();
+    for (const char16_t c : text) {
         if (isSkippedBlank(c))
             continue;
         if (!mayBelongToDecimal(c))
@@ -67,7 +67,7 @@ std::string decimalPrefix(const QString &text)
     return ascii;
 }
 
-void compareWithStrtod(const QString &text, const Reading &reading)
+void compareWithStrtod(std::u16string_view text, const Reading &reading)
 {
     const std::string ascii = decimalPrefix(text);
     errno = 0;
@@ -89,19 +89,18 @@ void compareWithStrtod(const QString &text, const Reading &reading)
 
 } // namespace
 
-void checkVal(const QString &text)
+void checkVal(std::u16string_view text)
 {
     const Reading reading = readVal(text);
     require(reading.overflow || std::isfinite(reading.value), "Val returns a value not finite",
             text);
-    require(readVal(text + u'x') == reading, "a trailing x changes Val", text);
-    QString blank = text;
-    blank.insert(text.size() / 2, u' ');
+    require(readVal(std::u16string(text) + u'x') == reading, "a trailing x changes Val", text);
+    std::u16string blank(text);
+    blank.insert(text.size() / 2, 1, u' ');
     require(readVal(blank) == reading, "an inserted blank changes Val", text);
 
-    QString compact = text;
-    compact.remove(QChar(u' ')).remove(QChar(u'\t')).remove(QChar(u'\n'));
-    if (!compact.startsWith(u'&'))
+    const auto firstNonBlank = std::find_if_not(text.begin(), text.end(), isSkippedBlank);
+    if (firstNonBlank == text.end() || *firstNonBlank != u'&')
         compareWithStrtod(text, reading);
 }
 

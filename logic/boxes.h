@@ -12,14 +12,20 @@ namespace freefall {
 inline constexpr int kBoxMaxLength = 9;
 
 // In the order the command line prints them.
-enum class Box { ImperialSpeed, MetricSpeed, StopInches, StopMillimeters };
+enum class Box
+{
+    ImperialSpeed,
+    MetricSpeed,
+    StopInches,
+    StopMillimeters
+};
 
 struct BoxDescription
 {
     Box box;
-    std::u16string_view name;    // the control's name in the design
-    std::string_view unitLabel;  // the label beside it, and the command line's line prefix
-    std::u16string_view role;    // what it holds, in words a screen reader speaks
+    std::u16string_view name;   // the control's name in the design
+    std::string_view unitLabel; // the label beside it, and the command line's line prefix
+    std::u16string_view role;   // what it holds, in words a screen reader speaks
 };
 
 inline constexpr std::array<BoxDescription, 4> kBoxes = {{

@@ -24,11 +24,10 @@ public:
     explicit Calculation(const RegionalSettings &regional) : regional_(regional) {}
 
     // Formats a result for its box and records the write.
-    std::u16string show(Box box, double value)
+    // The text as shown, kept in the verdict.
+    const std::u16string &show(Box box, double value)
     {
-        std::u16string text = fitToBox(regional_.FormatNumber(value), regional_);
-        verdict_.writes.push(box, text);
-        return text;
+        return verdict_.writes.push(box, fitToBox(regional_.FormatNumber(value), regional_)).text;
     }
 
     double readBack(std::u16string_view shown) const { return regional_.toDouble(shown); }
@@ -44,7 +43,7 @@ private:
 void calculateImperial(Calculation &calc, double v)
 {
     using namespace constants;
-    const std::u16string inches =
+    const std::u16string &inches =
         calc.show(Box::StopInches, checked(checked(std::pow(v, Exponent)) / ImperialDivisor));
     calc.show(Box::StopMillimeters, checked(calc.readBack(inches) * InchesToMillimetres));
     calc.show(Box::MetricSpeed, checked(v * FpmToMps));
@@ -53,7 +52,7 @@ void calculateImperial(Calculation &calc, double v)
 void calculateMetric(Calculation &calc, double v)
 {
     using namespace constants;
-    const std::u16string mm =
+    const std::u16string &mm =
         calc.show(Box::StopMillimeters, checked(checked(std::pow(v, Exponent)) / MetricDivisor));
     calc.show(Box::StopInches, checked(calc.readBack(mm) * MillimetresToInches));
     calc.show(Box::ImperialSpeed, checked(v * MpsToFpm));
@@ -97,9 +96,8 @@ std::u16string fitToBox(std::u16string formatted, const RegionalSettings &region
     const std::size_t wholeLength = point == std::u16string::npos ? formatted.size() : point;
     if (wholeLength > limit)
         throw RuntimeError(RuntimeError::Kind::TooLargeForBox);
-    formatted.resize(limit);
-    if (std::u16string_view(formatted).ends_with(separator))
-        formatted.resize(limit - separator.size());
+    // A cut through or just after the decimal separator leaves the whole number alone.
+    formatted.resize(limit < point + separator.size() + 1 ? point : limit);
     return formatted;
 }
 

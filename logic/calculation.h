@@ -12,11 +12,15 @@
 
 namespace freefall {
 
-enum class UnitMode { Imperial, Metric };
+enum class UnitMode
+{
+    Imperial,
+    Metric
+};
 
 namespace constants {
-inline constexpr double ImperialDivisor = 19320;        // inches = (ft/min)^2 / 19320
-inline constexpr double MetricDivisor = 0.01963;        // mm = (m/s)^2 / 0.01963
+inline constexpr double ImperialDivisor = 19320; // inches = (ft/min)^2 / 19320
+inline constexpr double MetricDivisor = 0.01963; // mm = (m/s)^2 / 0.01963
 inline constexpr double InchesToMillimetres = 25.4;
 inline constexpr double MillimetresToInches = 0.03937007874016;
 inline constexpr double FpmToMps = 0.00508;
@@ -34,7 +38,11 @@ struct BoxWrite
 class BoxWrites
 {
 public:
-    void push(Box box, std::u16string text) { writes_[size_++] = {box, std::move(text)}; }
+    const BoxWrite &push(Box box, std::u16string text)
+    {
+        writes_[size_] = {box, std::move(text)};
+        return writes_[size_++];
+    }
     const BoxWrite *begin() const { return writes_.data(); }
     const BoxWrite *end() const { return writes_.data() + size_; }
     std::size_t size() const { return size_; }
@@ -50,7 +58,12 @@ private:
 // keeps its old text and later boxes are untouched.
 struct Verdict
 {
-    enum class Outcome { Show, Clear, Stop };
+    enum class Outcome
+    {
+        Show,
+        Clear,
+        Stop
+    };
 
     Outcome outcome = Outcome::Show;
     BoxWrites writes;

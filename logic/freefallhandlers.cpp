@@ -26,9 +26,9 @@ void FreefallHandlers::Form_Load()
 void FreefallHandlers::cmdCalculate_Click()
 {
     trapped([&] {
-        const Verdict verdict = calculate(ImperialMode ? UnitMode::Imperial : UnitMode::Metric,
-                                          c_.txtImperialSpeed.text(), c_.txtMetricSpeed.text(),
-                                          regional_);
+        const Verdict verdict =
+            calculate(ImperialMode ? UnitMode::Imperial : UnitMode::Metric,
+                      c_.txtImperialSpeed.text(), c_.txtMetricSpeed.text(), regional_);
         if (verdict.outcome == Verdict::Outcome::Clear) {
             cmdClear_Click();
             return;

@@ -12,8 +12,7 @@ class EventDispatch
 public:
     // Runs the handler of an event. An error that no trap took ends the handler; when the
     // event came from a program write, the error is carried to the writer, which rethrows it.
-    template <typename Handler>
-    void raise(Handler &&handler) noexcept
+    template <typename Handler> void raise(Handler &&handler) noexcept
     {
         try {
             handler();
@@ -24,8 +23,7 @@ public:
     }
 
     // Performs a program write whose events run nested inside it.
-    template <typename Write>
-    void write(Write &&doWrite)
+    template <typename Write> void write(Write &&doWrite)
     {
         struct Depth
         {

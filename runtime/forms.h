@@ -49,7 +49,11 @@ public:
 };
 using PicturePtr = std::shared_ptr<const Picture>;
 
-enum class MousePointer { Default = 0, Custom = 99 };
+enum class MousePointer
+{
+    Default = 0,
+    Custom = 99
+};
 
 // The window's mouse pointer, and the runtime's picture loading and message box beside it.
 class FormServices

@@ -45,6 +45,9 @@ public:
     const NumberFormat &numberFormat() const { return format_; }
 
 private:
+    // Whether a group separator stands after the digit at index of count whole-number digits.
+    bool separatorFollows(int index, int count) const;
+    bool isGrouped(std::u16string_view whole, const char *digits, int count) const;
 
     NumberFormat format_;
 };

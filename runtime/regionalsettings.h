@@ -2,6 +2,7 @@
 // FormatNumber at its defaults and the regional conversion of text back to a number.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,5 +26,8 @@ public:
     // finite number.
     virtual double toDouble(std::u16string_view text) const = 0;
 };
+
+// The regional conversion with a refusal as no value, for comparing two conversions.
+std::optional<double> readOrRefuse(const RegionalSettings &regional, std::u16string_view text);
 
 } // namespace freefall

@@ -1,4 +1,5 @@
-// The run-time errors of the forms runtime, and the trap that a handler arms to end silently on one.
+// The run-time errors of the forms runtime, and the trap that a handler arms to end silently on
+// one.
 #pragma once
 
 #include <exception>
@@ -8,12 +9,13 @@ namespace freefall {
 class RuntimeError : public std::exception
 {
 public:
-    enum class Kind {
-        Overflow,         // a number too large for a double, or a result that is not finite
-        TooLargeForBox,   // a result whose whole-number part does not fit its box
-        TypeMismatch,     // text that is not a number where one is required
-        FileNotFound,     // a picture file that does not exist or cannot be opened
-        InvalidPicture,   // a picture file that cannot be decoded, or is too large to read
+    enum class Kind
+    {
+        Overflow,       // a number too large for a double, or a result that is not finite
+        TooLargeForBox, // a result whose whole-number part does not fit its box
+        TypeMismatch,   // text that is not a number where one is required
+        FileNotFound,   // a picture file that does not exist or cannot be opened
+        InvalidPicture, // a picture file that cannot be decoded, or is too large to read
     };
 
     explicit RuntimeError(Kind kind) noexcept : kind_(kind) {}
@@ -26,8 +28,7 @@ private:
 
 // Runs a handler under an armed error trap: a run-time error ends it at once and silently,
 // leaving everything as it was at that moment.
-template <typename Handler>
-void trapped(Handler &&handler)
+template <typename Handler> void trapped(Handler &&handler)
 {
     try {
         handler();

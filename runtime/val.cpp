@@ -100,7 +100,8 @@ double readDecimal(const std::u16string &s)
         return 0.0;
 
     long exponent = 0;
-    if (pos + 1 < s.size() && (s[pos] == u'E' || s[pos] == u'e' || s[pos] == u'D' || s[pos] == u'd')) {
+    if (pos + 1 < s.size() &&
+        (s[pos] == u'E' || s[pos] == u'e' || s[pos] == u'D' || s[pos] == u'd')) {
         std::size_t e = pos + 1;
         bool negative = false;
         if (s[e] == u'+' || s[e] == u'-') {

@@ -19,7 +19,8 @@ void printLine(std::ostream &out, const BoxDescription &box, const std::u16strin
 
 int usageError(std::ostream &err, const char *problem)
 {
-    err << "freefall: " << problem << "; usage: freefall [--imperial TEXT | --metric TEXT | --help | --version]\n";
+    err << "freefall: " << problem
+        << "; usage: freefall [--imperial TEXT | --metric TEXT | --help | --version]\n";
     return ExitUsage;
 }
 

@@ -14,7 +14,8 @@
 namespace freefall {
 
 // Exit statuses of the command-line mode.
-enum ExitStatus : int {
+enum ExitStatus : int
+{
     ExitShown = 0,
     ExitNotPositive = 1,
     ExitUsage = 2,

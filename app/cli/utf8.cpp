@@ -43,7 +43,8 @@ std::string toUtf8(std::u16string_view text)
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
         if (isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
-            append(out, 0x10000 + ((char32_t(c) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00));
+            append(out,
+                   0x10000 + ((char32_t(c) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00));
             ++i;
         } else if (isHighSurrogate(c) || isLowSurrogate(c)) {
             append(out, 0xFFFD);

@@ -11,7 +11,10 @@ namespace iconmaker {
 namespace {
 
 // Each size is laid out by hand: scaling one drawing down blurs the head's edges and the
-// dither pattern beyond recognition at 16 pixels.
+// dither pattern beyond recognition at 16 pixels. The larger sizes, for icon themes and software
+// centres, follow the 32-pixel layout at two, four and eight times (48 at one and a half); the
+// head keeps its one-pixel steps, so its sides stay sharp, while the outline and the dither's
+// squares grow with the scale.
 struct Layout
 {
     int centre;      // column of the tip
@@ -23,15 +26,25 @@ struct Layout
     // head's 45-degree right side it would hide behind the arrow itself.
     int shadowRight;
     int shadowDown;
+    int outline; // width of the shaft's outline
+    int cell;    // side of one square of the checkerboard
 };
 
 Layout layoutFor(int size)
 {
     switch (size) {
+    case 256:
+        return {116, 16, 96, 36, 231, 24, 16, 8, 8};
+    case 128:
+        return {58, 8, 48, 18, 115, 12, 8, 4, 4};
+    case 64:
+        return {29, 4, 24, 9, 57, 6, 4, 2, 2};
+    case 48:
+        return {21, 3, 18, 6, 43, 5, 3, 2, 1};
     case 32:
-        return {14, 2, 12, 4, 28, 3, 2};
+        return {14, 2, 12, 4, 28, 3, 2, 1, 1};
     case 16:
-        return {7, 1, 6, 2, 14, 2, 1};
+        return {7, 1, 6, 2, 14, 2, 1, 1, 1};
     default:
         throw std::invalid_argument("no arrow layout for this size");
     }
@@ -62,9 +75,9 @@ Colour shaftInterior(const Layout &l, int x, int y)
     static constexpr std::array<Colour, 4> levels{Black, DarkGrey, LightGrey, White};
     constexpr int bands = 7;
     const int firstRow = l.top + l.headRows;
-    const int rows = l.shaftBottom - firstRow; // the bottom outline row is not interior
+    const int rows = l.shaftBottom + 1 - l.outline - firstRow; // the bottom outline is not interior
     const int band = (y - firstRow) * bands / rows;
-    const int lighter = band % 2 == 1 && (x + y) % 2 == 1 ? 1 : 0;
+    const int lighter = band % 2 == 1 && (x / l.cell + y / l.cell) % 2 == 1 ? 1 : 0;
     return levels[static_cast<std::size_t>(band / 2 + lighter)];
 }
 
@@ -73,7 +86,7 @@ Colour arrowColour(const Layout &l, int x, int y)
     if (inHead(l, x, y))
         return Black;
     // A black outline keeps the white end of the shaft visible on light backgrounds.
-    if (std::abs(x - l.centre) == l.shaftHalf || y == l.shaftBottom)
+    if (std::abs(x - l.centre) > l.shaftHalf - l.outline || y > l.shaftBottom - l.outline)
         return Black;
     return shaftInterior(l, x, y);
 }

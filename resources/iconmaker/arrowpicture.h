@@ -5,7 +5,8 @@
 
 namespace iconmaker {
 
-// Only the two sizes an icon of this program carries, 32 and 16, have a drawn layout.
+// The two sizes of the window icon, 32 and 16, and the theme sizes 48, 64, 128 and 256 have a
+// drawn layout; others throw std::invalid_argument.
 IndexedImage drawArrow(int size);
 
 } // namespace iconmaker

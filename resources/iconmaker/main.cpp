@@ -1,5 +1,6 @@
 // Writes the program's icon files into a directory: freefall.ico for the window and the
-// executable, and PNGs of its two sizes for the desktop's icon theme.
+// executable, and PNGs of its two sizes and of the larger sizes software centres ask for, for
+// the desktop's icon theme.
 #include "arrowpicture.h"
 #include "icofile.h"
 #include "pngfile.h"
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <string>
 
 namespace {
 
@@ -37,6 +39,9 @@ int main(int argc, char *argv[])
         writeFile(dir / "freefall.ico", iconmaker::encodeIco({large, small}));
         writeFile(dir / "freefall-32.png", iconmaker::encodePng(large));
         writeFile(dir / "freefall-16.png", iconmaker::encodePng(small));
+        for (const int side : {48, 64, 128, 256})
+            writeFile(dir / ("freefall-" + std::to_string(side) + ".png"),
+                      iconmaker::encodePng(iconmaker::drawArrow(side)));
     } catch (const std::exception &e) {
         std::cerr << "freefall_iconmaker: " << e.what() << '\n';
         return 1;

@@ -35,7 +35,8 @@ void QtFormServices::msgBox(std::u16string_view prompt, int buttons, std::u16str
     // Only the OK button is ever asked for (buttons value 0).
     Q_ASSERT(buttons == 0);
     Q_UNUSED(buttons);
-    QtMessageBox box(toQString(title), toQString(prompt), clientArea_ ? clientArea_->window() : nullptr);
+    QtMessageBox box(toQString(title), toQString(prompt),
+                     clientArea_ ? clientArea_->window() : nullptr);
     box.exec();
 }
 

@@ -1,7 +1,9 @@
-// ForeColor as the caption colour of a radio button.
+// ForeColor as the caption colour of a radio button, kept readable on the window behind it.
 #include "qtoptionbutton.h"
 
 #include "colour.h"
+#include "designedcolours.h"
+#include "readablecolour.h"
 
 #include <QRadioButton>
 
@@ -13,11 +15,10 @@ void QtOptionButton::setForeColor(Colour colour)
 {
     if (!button_)
         return;
-    // Styles draw a radio button's caption in WindowText, some in ButtonText; set both.
-    QPalette palette = button_->palette();
-    palette.setColor(QPalette::WindowText, toQColor(colour));
-    palette.setColor(QPalette::ButtonText, toQColor(colour));
-    button_->setPalette(palette);
+    // Red marks the selected mode, which the checked indicator shows as well, so it is held to
+    // 3 to 1 (the design's red on a light button face has 3.5), not to the 4.5 of plain text.
+    const double minimum = colour == colours::Red ? kMarkContrast : kTextContrast;
+    DesignedColours::of(button_).setForeground(toQColor(colour), minimum);
 }
 
 } // namespace freefall

@@ -1,8 +1,10 @@
 // Text box properties as line-edit state: Locked is read-only (still focusable and selectable),
-// TabStop is whether Tab may give the focus, BackColor is the base colour of the palette.
+// TabStop is whether Tab may give the focus, BackColor is the base colour of the palette, with a
+// text colour that reads on it.
 #include "qttextbox.h"
 
 #include "colour.h"
+#include "designedcolours.h"
 #include "qttext.h"
 #include "textboxedit.h"
 
@@ -30,9 +32,7 @@ void QtTextBox::setBackColor(Colour colour)
 {
     if (!edit_)
         return;
-    QPalette palette = edit_->palette();
-    palette.setColor(QPalette::Base, toQColor(colour));
-    edit_->setPalette(palette);
+    DesignedColours::of(edit_).setBackground(toQColor(colour));
 }
 
 void QtTextBox::setLocked(bool locked)

@@ -1,29 +1,38 @@
 // The window's handlers against in-memory controls: unit modes, Clear, stale results,
 // Calculate's writes and stops, the formula message and the pointer keywords.
-#include "../support/fakeforms.h"
+#include "doctesttext.h"
+#include "fakeforms.h"
+#include "fixedregionalsettings.h"
 #include "formulamessage.h"
-#include "freefallform.h"
+#include "freefallhandlers.h"
+#include "localeformats.h"
 
-#include <QTest>
+#include <doctest/doctest.h>
+
+#include <algorithm>
+#include <stdexcept>
 
 using namespace freefall;
 using namespace freefall::testing;
 
 namespace {
 
+using Texts = std::vector<std::u16string>;
+
 struct TestWindow
 {
     EventDispatch dispatch;
     FormLog log;
-    FakeTextBox imperial{"fpm", dispatch, log};
-    FakeTextBox metric{"mps", dispatch, log};
-    FakeTextBox inches{"in", dispatch, log};
-    FakeTextBox millimetres{"mm", dispatch, log};
+    FakeTextBox imperial{Box::ImperialSpeed, dispatch, log};
+    FakeTextBox metric{Box::MetricSpeed, dispatch, log};
+    FakeTextBox inches{Box::StopInches, dispatch, log};
+    FakeTextBox millimetres{Box::StopMillimeters, dispatch, log};
     FakeOptionButton optImperial;
     FakeOptionButton optMetric;
-    FakeWindow frm;
-    RegionalSettings regional{QLocale(QLocale::English, QLocale::UnitedStates)};
-    FreefallForm form{{imperial, metric, inches, millimetres, optImperial, optMetric, frm}, regional};
+    FakeFormServices services;
+    FixedRegionalSettings regional{localeFormat("en_US")};
+    FreefallHandlers form{{imperial, metric, inches, millimetres, optImperial, optMetric, services},
+                          regional};
 
     TestWindow()
     {
@@ -33,379 +42,365 @@ struct TestWindow
         imperial.setFocus();
     }
 
-    QStringList boxes() const
+    Texts boxes() const
     {
         return {imperial.text(), metric.text(), inches.text(), millimetres.text()};
     }
-    // A user's key press in a box, as the box's text afterwards.
-    void typeAppend(FakeTextBox &box, const QString &keys)
+    // A user's key presses in a box, each seen as the box's text afterwards.
+    void typeAppend(FakeTextBox &box, std::u16string_view keys)
     {
-        for (QChar key : keys)
+        for (char16_t key : keys)
             box.type(box.text() + key);
     }
 };
 
+Texts split(std::u16string_view text, std::u16string_view separator)
+{
+    Texts out;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find(separator, start);
+        out.emplace_back(text.substr(start, end - start));
+        if (end == std::u16string_view::npos)
+            return out;
+        start = end + separator.size();
+    }
+}
+
 } // namespace
 
-class tst_Form : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void startsInImperialMode();
-    void calculates_data();
-    void calculates();
-    void calculateNestsTheConvertedSpeedsChange();
-    void notPositiveClearsAndFocuses_data();
-    void notPositiveClearsAndFocuses();
-    void stopKeepsPartialWrites_data();
-    void stopKeepsPartialWrites();
-    void editingInputWipesStaleResults_data();
-    void editingInputWipesStaleResults();
-    void editingWithoutResultsChangesNothingElse();
-    void switchingModeAfterACalculation();
-    void clearWithEmptyBoxesOnlyMovesFocus();
-    void showsTheFormulaMessage();
-    void keywords_data();
-    void keywords();
-    void keywordLetterByLetter();
-    void keywordAfterACalculation();
-    void arrowAfterAFailedLoad();
-    void noKeywordInMetricMode();
-    void nestedErrorEndsTheTrappedWriter();
-    void errorOutsideAnyTrapEndsOnlyItsHandler();
-};
-
-void tst_Form::startsInImperialMode()
+TEST_CASE("starts in Imperial mode")
 {
     TestWindow w;
-    QVERIFY(w.form.imperialMode());
-    QCOMPARE(w.optImperial.foreColor, colours::Red);
-    QCOMPARE(w.optMetric.foreColor, Colour(0x80000012)); // untouched until a switch
-    QCOMPARE(w.metric.backColor(), colours::Yellow);
-    QVERIFY(w.metric.locked());
-    QVERIFY(!w.metric.tabStop());
-    QCOMPARE(w.imperial.backColor(), Colour(0x80000005));
-    QVERIFY(!w.imperial.locked());
+    CHECK(w.form.imperialMode());
+    CHECK(w.optImperial.foreColor == colours::Red);
+    CHECK(w.optMetric.foreColor == Colour(0x80000012)); // untouched until a switch
+    CHECK(w.metric.backColor() == colours::Yellow);
+    CHECK(w.metric.locked());
+    CHECK(!w.metric.tabStop());
+    CHECK(w.imperial.backColor() == Colour(0x80000005));
+    CHECK(!w.imperial.locked());
 }
 
-void tst_Form::calculates_data()
+TEST_CASE("calculates")
 {
-    QTest::addColumn<bool>("metricMode");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("boxes"); // fpm, mps, in, mm
-
-    QTest::newRow("imperial 100") << false << "100" << QStringList{"100", "0.51", "0.52", "13.21"};
-    QTest::newRow("imperial 1000") << false << "1000" << QStringList{"1000", "5.08", "51.76", "1,314.70"};
-    QTest::newRow("imperial 10000") << false << "10000" << QStringList{"10000", "50.80", "5,175.98", "131,469.8"};
-    QTest::newRow("metric 1") << true << "1" << QStringList{"196.85", "1", "2.01", "50.94"};
-    QTest::newRow("metric 50") << true << "50" << QStringList{"9,842.52", "50", "5,014.02", "127,356.0"};
+    struct Row
+    {
+        const char *name;
+        bool metricMode;
+        std::u16string_view typed;
+        Texts boxes; // fpm, mps, in, mm
+    };
+    const Row rows[] = {
+        {"imperial 100", false, u"100", {u"100", u"0.51", u"0.52", u"13.21"}},
+        {"imperial 1000", false, u"1000", {u"1000", u"5.08", u"51.76", u"1,314.70"}},
+        {"imperial 10000", false, u"10000", {u"10000", u"50.80", u"5,175.98", u"131,469.8"}},
+        {"metric 1", true, u"1", {u"196.85", u"1", u"2.01", u"50.94"}},
+        {"metric 50", true, u"50", {u"9,842.52", u"50", u"5,014.02", u"127,356.0"}},
+    };
+    for (const Row &row : rows) {
+        CAPTURE(row.name);
+        TestWindow w;
+        if (row.metricMode)
+            w.form.optMetric_Click();
+        w.typeAppend(row.metricMode ? w.metric : w.imperial, row.typed);
+        w.form.cmdCalculate_Click();
+        CHECK(w.boxes() == row.boxes);
+    }
 }
 
-void tst_Form::calculates()
+TEST_CASE("Calculate nests the converted speed's change")
 {
-    QFETCH(bool, metricMode);
-    QFETCH(QString, typed);
-    QFETCH(QStringList, boxes);
     TestWindow w;
-    if (metricMode)
-        w.form.optMetric_Click();
-    w.typeAppend(metricMode ? w.metric : w.imperial, typed);
-    w.form.cmdCalculate_Click();
-    QCOMPARE(w.boxes(), boxes);
-}
-
-void tst_Form::calculateNestsTheConvertedSpeedsChange()
-{
-    TestWindow w;
-    w.typeAppend(w.imperial, "100");
+    w.typeAppend(w.imperial, u"100");
     w.log.events.clear();
     w.form.cmdCalculate_Click();
     // The write of the converted speed raises its change handler, which leaves everything be
     // in Imperial mode; likewise in Metric mode for the feet-per-minute box.
-    QCOMPARE(w.log.events, (QStringList{"in=0.52", "mm=13.21", "mps=0.51"}));
+    CHECK(w.log.events == Texts{u"IN=0.52", u"MM=13.21", u"MPS=0.51"});
 
     w.form.optMetric_Click();
-    w.typeAppend(w.metric, "1");
+    w.typeAppend(w.metric, u"1");
     w.log.events.clear();
     w.form.cmdCalculate_Click();
-    QCOMPARE(w.log.events, (QStringList{"mm=50.94", "in=2.01", "fpm=196.85"}));
-    QCOMPARE(w.boxes(), (QStringList{"196.85", "1", "2.01", "50.94"}));
+    CHECK(w.log.events == Texts{u"MM=50.94", u"IN=2.01", u"FPM=196.85"});
+    CHECK(w.boxes() == Texts{u"196.85", u"1", u"2.01", u"50.94"});
 }
 
-void tst_Form::notPositiveClearsAndFocuses_data()
+TEST_CASE("a speed not above zero clears and focuses")
 {
-    QTest::addColumn<bool>("metricMode");
-    QTest::addColumn<QString>("typed");
-
-    QTest::newRow("imperial negative") << false << "-5";
-    QTest::newRow("imperial zero") << false << "0";
-    QTest::newRow("imperial empty") << false << "";
-    QTest::newRow("imperial text") << false << "abc";
-    QTest::newRow("metric negative") << true << "-5";
-    QTest::newRow("metric zero") << true << "0";
-}
-
-void tst_Form::notPositiveClearsAndFocuses()
-{
-    QFETCH(bool, metricMode);
-    QFETCH(QString, typed);
-    TestWindow w;
-    if (metricMode)
-        w.form.optMetric_Click();
-    FakeTextBox &input = metricMode ? w.metric : w.imperial;
-    // Results of an earlier calculation stand in the other boxes.
-    w.typeAppend(input, "2");
-    w.form.cmdCalculate_Click();
-    input.type(typed);
-    w.inches.setInitialText("1.00");
-    w.millimetres.setInitialText("25.40");
-    w.log.focused = nullptr;
-    w.form.cmdCalculate_Click();
-    QCOMPARE(w.boxes(), (QStringList{"", "", "", ""}));
-    QCOMPARE(w.log.focused, &input);
-}
-
-void tst_Form::stopKeepsPartialWrites_data()
-{
-    QTest::addColumn<bool>("metricMode");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("boxes"); // fpm, mps, in, mm
-
-    // The boxes hold "old" before Calculate; the box being computed keeps it.
-    QTest::newRow("square overflows") << false << "1E200" << QStringList{"1E200", "old", "old", "old"};
-    QTest::newRow("Val overflows") << false << "1E999" << QStringList{"1E999", "old", "old", "old"};
-    QTest::newRow("mm too large after inches") << false << "99999" << QStringList{"99999", "old", "517,587.9", "old"};
-    QTest::newRow("metric too large") << true << "1000" << QStringList{"old", "1000", "old", "old"};
-}
-
-void tst_Form::stopKeepsPartialWrites()
-{
-    QFETCH(bool, metricMode);
-    QFETCH(QString, typed);
-    QFETCH(QStringList, boxes);
-    TestWindow w;
-    if (metricMode)
-        w.form.optMetric_Click();
-    (metricMode ? w.metric : w.imperial).type(typed);
-    for (FakeTextBox *box : {&w.imperial, &w.metric, &w.inches, &w.millimetres}) {
-        if (box->text().isEmpty())
-            box->setInitialText("old");
+    struct Row
+    {
+        const char *name;
+        bool metricMode;
+        std::u16string_view typed;
+    };
+    const Row rows[] = {
+        {"imperial negative", false, u"-5"}, {"imperial zero", false, u"0"},
+        {"imperial empty", false, u""},      {"imperial text", false, u"abc"},
+        {"metric negative", true, u"-5"},    {"metric zero", true, u"0"},
+    };
+    for (const Row &row : rows) {
+        CAPTURE(row.name);
+        TestWindow w;
+        if (row.metricMode)
+            w.form.optMetric_Click();
+        FakeTextBox &input = row.metricMode ? w.metric : w.imperial;
+        // Results of an earlier calculation stand in the other boxes.
+        w.typeAppend(input, u"2");
+        w.form.cmdCalculate_Click();
+        input.type(row.typed);
+        w.inches.setInitialText(u"1.00");
+        w.millimetres.setInitialText(u"25.40");
+        w.log.focused = nullptr;
+        w.form.cmdCalculate_Click();
+        CHECK(w.boxes() == Texts{u"", u"", u"", u""});
+        CHECK(w.log.focused == &input);
     }
-    w.form.cmdCalculate_Click();
-    QCOMPARE(w.boxes(), boxes);
 }
 
-void tst_Form::editingInputWipesStaleResults_data()
+TEST_CASE("a stop keeps the writes before it")
 {
-    QTest::addColumn<bool>("metricMode");
-    QTest::addColumn<QStringList>("boxes");
-
-    QTest::newRow("imperial") << false << QStringList{"1005", "", "", ""};
-    QTest::newRow("metric") << true << QStringList{"", "15", "", ""};
+    struct Row
+    {
+        const char *name;
+        bool metricMode;
+        std::u16string_view typed;
+        Texts boxes; // fpm, mps, in, mm
+    };
+    // The boxes hold "old" before Calculate; the box being computed keeps it.
+    const Row rows[] = {
+        {"square overflows", false, u"1E200", {u"1E200", u"old", u"old", u"old"}},
+        {"Val overflows", false, u"1E999", {u"1E999", u"old", u"old", u"old"}},
+        {"mm too large after inches", false, u"99999", {u"99999", u"old", u"517,587.9", u"old"}},
+        {"metric too large", true, u"1000", {u"old", u"1000", u"old", u"old"}},
+    };
+    for (const Row &row : rows) {
+        CAPTURE(row.name);
+        TestWindow w;
+        if (row.metricMode)
+            w.form.optMetric_Click();
+        (row.metricMode ? w.metric : w.imperial).type(row.typed);
+        for (FakeTextBox *box : {&w.imperial, &w.metric, &w.inches, &w.millimetres}) {
+            if (box->text().empty())
+                box->setInitialText(u"old");
+        }
+        w.form.cmdCalculate_Click();
+        CHECK(w.boxes() == row.boxes);
+    }
 }
 
-void tst_Form::editingInputWipesStaleResults()
+TEST_CASE("editing the input wipes stale results")
 {
-    QFETCH(bool, metricMode);
-    QFETCH(QStringList, boxes);
+    struct Row
+    {
+        const char *name;
+        bool metricMode;
+        Texts boxes;
+    };
+    const Row rows[] = {
+        {"imperial", false, {u"1005", u"", u"", u""}},
+        {"metric", true, {u"", u"15", u"", u""}},
+    };
+    for (const Row &row : rows) {
+        CAPTURE(row.name);
+        TestWindow w;
+        if (row.metricMode)
+            w.form.optMetric_Click();
+        FakeTextBox &input = row.metricMode ? w.metric : w.imperial;
+        w.typeAppend(input, row.metricMode ? u"1" : u"100");
+        w.form.cmdCalculate_Click();
+        w.typeAppend(input, u"5");
+        CHECK(w.boxes() == row.boxes);
+    }
+}
+
+TEST_CASE("editing without results changes nothing else")
+{
     TestWindow w;
-    if (metricMode)
-        w.form.optMetric_Click();
-    FakeTextBox &input = metricMode ? w.metric : w.imperial;
-    w.typeAppend(input, metricMode ? "1" : "100");
-    w.form.cmdCalculate_Click();
-    w.typeAppend(input, "5");
-    QCOMPARE(w.boxes(), boxes);
+    w.metric.setInitialText(u"x");
+    w.millimetres.setInitialText(u"y");
+    w.typeAppend(w.imperial, u"12");
+    CHECK(w.boxes() == Texts{u"12", u"x", u"", u"y"});
 }
 
-void tst_Form::editingWithoutResultsChangesNothingElse()
+TEST_CASE("switching mode after a calculation")
 {
     TestWindow w;
-    w.metric.setInitialText("x");
-    w.millimetres.setInitialText("y");
-    w.typeAppend(w.imperial, "12");
-    QCOMPARE(w.boxes(), (QStringList{"12", "x", "", "y"}));
-}
-
-void tst_Form::switchingModeAfterACalculation()
-{
-    TestWindow w;
-    w.typeAppend(w.imperial, "100");
+    w.typeAppend(w.imperial, u"100");
     w.form.cmdCalculate_Click();
     w.form.optMetric_Click();
-    QVERIFY(!w.form.imperialMode());
-    QCOMPARE(w.boxes(), (QStringList{"", "", "", ""}));
-    QCOMPARE(w.log.focused, &w.metric);
-    QCOMPARE(w.metric.backColor(), colours::White);
-    QVERIFY(!w.metric.locked());
-    QVERIFY(w.metric.tabStop());
-    QCOMPARE(w.imperial.backColor(), colours::Yellow);
-    QVERIFY(w.imperial.locked());
-    QVERIFY(!w.imperial.tabStop());
-    QCOMPARE(w.optImperial.foreColor, colours::Black);
-    QCOMPARE(w.optMetric.foreColor, colours::Red);
+    CHECK(!w.form.imperialMode());
+    CHECK(w.boxes() == Texts{u"", u"", u"", u""});
+    CHECK(w.log.focused == &w.metric);
+    CHECK(w.metric.backColor() == colours::White);
+    CHECK(!w.metric.locked());
+    CHECK(w.metric.tabStop());
+    CHECK(w.imperial.backColor() == colours::Yellow);
+    CHECK(w.imperial.locked());
+    CHECK(!w.imperial.tabStop());
+    CHECK(w.optImperial.foreColor == colours::Black);
+    CHECK(w.optMetric.foreColor == colours::Red);
 
-    w.typeAppend(w.metric, "1");
+    w.typeAppend(w.metric, u"1");
     w.form.cmdCalculate_Click();
     w.form.optImperial_Click();
-    QVERIFY(w.form.imperialMode());
-    QCOMPARE(w.boxes(), (QStringList{"", "", "", ""}));
-    QCOMPARE(w.log.focused, &w.imperial);
-    QCOMPARE(w.imperial.backColor(), colours::White);
-    QCOMPARE(w.metric.backColor(), colours::Yellow);
-    QCOMPARE(w.optImperial.foreColor, colours::Red);
-    QCOMPARE(w.optMetric.foreColor, colours::Black);
+    CHECK(w.form.imperialMode());
+    CHECK(w.boxes() == Texts{u"", u"", u"", u""});
+    CHECK(w.log.focused == &w.imperial);
+    CHECK(w.imperial.backColor() == colours::White);
+    CHECK(w.metric.backColor() == colours::Yellow);
+    CHECK(w.optImperial.foreColor == colours::Red);
+    CHECK(w.optMetric.foreColor == colours::Black);
 }
 
-void tst_Form::clearWithEmptyBoxesOnlyMovesFocus()
+TEST_CASE("Clear with empty boxes only moves the focus")
 {
     TestWindow w;
     w.log.focused = nullptr;
     w.log.events.clear();
     w.form.cmdClear_Click();
-    QCOMPARE(w.log.events, QStringList());
-    QCOMPARE(w.log.focused, &w.imperial);
+    CHECK(w.log.events.empty());
+    CHECK(w.log.focused == &w.imperial);
 }
 
-void tst_Form::showsTheFormulaMessage()
+TEST_CASE("shows the formula message")
 {
     TestWindow w;
-    w.typeAppend(w.imperial, "100");
+    w.typeAppend(w.imperial, u"100");
     w.form.cmdCalculate_Click();
     w.form.mnuStopDisInfo_Click();
-    QCOMPARE(w.frm.messages.size(), 1);
-    const auto &message = w.frm.messages.front();
-    QCOMPARE(message.title, QStringLiteral("Gravity Stopping Distances"));
-    QCOMPARE(message.buttons, 0);
-    const QStringList lines = message.prompt.split(QStringLiteral("\r\n"));
-    QCOMPARE(lines.size(), 18);
-    QVERIFY(!message.prompt.endsWith(u'\n'));
-    QCOMPARE(message.prompt.count(u'\n'), 17);
-    QCOMPARE(message.prompt.count(u'\r'), 17);
-    QCOMPARE(lines[0], QStringLiteral("SECTION 1304 GRAVITY STOPPING DISTANCES"));
-    QCOMPARE(lines[8], QStringLiteral("          S = V^2  /  19,320"));
-    QCOMPARE(lines[12], QStringLiteral("          S = V^2  /  0.01963"));
-    QCOMPARE(lines[15], QStringLiteral("  S = free fall (gravity stopping distance), in. (mm)"));
-    QCOMPARE(lines[17], QStringLiteral("  ^ = to the power of"));
-    for (int empty : {1, 5, 7, 9, 11, 13})
-        QCOMPARE(lines[empty], QString());
-    QCOMPARE(w.boxes(), (QStringList{"100", "0.51", "0.52", "13.21"}));
+    REQUIRE(w.services.messages.size() == 1);
+    const FakeFormServices::Message &message = w.services.messages.front();
+    CHECK(message.title == u"Gravity Stopping Distances");
+    CHECK(message.buttons == 0);
+    const Texts lines = split(message.prompt, u"\r\n");
+    REQUIRE(lines.size() == 18);
+    CHECK(!message.prompt.ends_with(u'\n'));
+    CHECK(std::count(message.prompt.begin(), message.prompt.end(), u'\n') == 17);
+    CHECK(std::count(message.prompt.begin(), message.prompt.end(), u'\r') == 17);
+    CHECK(lines[0] == u"SECTION 1304 GRAVITY STOPPING DISTANCES");
+    CHECK(lines[8] == u"          S = V^2  /  19,320");
+    CHECK(lines[12] == u"          S = V^2  /  0.01963");
+    CHECK(lines[15] == u"  S = free fall (gravity stopping distance), in. (mm)");
+    CHECK(lines[17] == u"  ^ = to the power of");
+    for (std::size_t empty : {1, 5, 7, 9, 11, 13}) {
+        CAPTURE(empty);
+        CHECK(lines[empty].empty());
+    }
+    CHECK(w.boxes() == Texts{u"100", u"0.51", u"0.52", u"13.21"});
 }
 
-void tst_Form::keywords_data()
+TEST_CASE("pointer keywords")
 {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("fileValid"); // the file exists; whether it holds a picture
-    QTest::addColumn<MousePointer>("pointer");
-    QTest::addColumn<QString>("icon");
-    QTest::addColumn<QString>("boxAfter");
-
-    const QString zinc = "C:\\ICONS\\ZincBasalt.ico";
-    QTest::newRow("zinc") << "zinc" << true << MousePointer::Custom << zinc << "";
-    QTest::newRow("cobalt keeps its folder case") << "cobalt" << true << MousePointer::Custom << "C:\\icons\\cobalt.ico" << "";
-    QTest::newRow("quartz") << "quartz" << true << MousePointer::Custom << "C:\\ICONS\\quartz.ico" << "";
-    QTest::newRow("arrow") << "arrow" << true << MousePointer::Default << "" << "";
-    QTest::newRow("Zinc") << "Zinc" << true << MousePointer::Default << "" << "Zinc";
-    QTest::newRow("leading blank") << " zinc" << true << MousePointer::Default << "" << " zinc";
-    QTest::newRow("zinc1") << "zinc1" << true << MousePointer::Default << "" << "zinc1";
-    QTest::newRow("broken picture") << "zinc" << false << MousePointer::Custom << "" << "zinc";
+    struct Row
+    {
+        const char *name;
+        std::u16string_view typed;
+        bool fileValid; // the file exists; whether it holds a picture
+        MousePointer pointer;
+        std::u16string_view icon;
+        std::u16string_view boxAfter;
+    };
+    const MousePointer custom = MousePointer::Custom;
+    const MousePointer standard = MousePointer::Default;
+    const Row rows[] = {
+        {"zinc", u"zinc", true, custom, u"C:\\ICONS\\ZincBasalt.ico", u""},
+        {"cobalt keeps its folder case", u"cobalt", true, custom, u"C:\\icons\\cobalt.ico", u""},
+        {"quartz", u"quartz", true, custom, u"C:\\ICONS\\quartz.ico", u""},
+        {"arrow", u"arrow", true, standard, u"", u""},
+        {"Zinc", u"Zinc", true, standard, u"", u"Zinc"},
+        {"leading blank", u" zinc", true, standard, u"", u" zinc"},
+        {"zinc1", u"zinc1", true, standard, u"", u"zinc1"},
+        {"broken picture", u"zinc", false, custom, u"", u"zinc"},
+    };
+    for (const Row &row : rows) {
+        CAPTURE(row.name);
+        TestWindow w;
+        for (std::u16string path :
+             {u"C:\\ICONS\\ZincBasalt.ico", u"C:\\icons\\cobalt.ico", u"C:\\ICONS\\quartz.ico"})
+            w.services.files[path] = row.fileValid;
+        w.imperial.type(row.typed);
+        CHECK(w.services.pointer == row.pointer);
+        CHECK(w.services.iconPath() == row.icon);
+        CHECK(w.imperial.text() == row.boxAfter);
+    }
 }
 
-void tst_Form::keywords()
-{
-    QFETCH(QString, typed);
-    QFETCH(bool, fileValid);
-    QFETCH(MousePointer, pointer);
-    QFETCH(QString, icon);
-    QFETCH(QString, boxAfter);
-    TestWindow w;
-    for (const char *path : {"C:\\ICONS\\ZincBasalt.ico", "C:\\icons\\cobalt.ico", "C:\\ICONS\\quartz.ico"})
-        w.frm.files.insert(path, fileValid);
-    w.imperial.type(typed);
-    QCOMPARE(w.frm.pointer, pointer);
-    QCOMPARE(w.frm.iconPath(), icon);
-    QCOMPARE(w.imperial.text(), boxAfter);
-}
-
-void tst_Form::keywordLetterByLetter()
-{
-    TestWindow w;
-    w.frm.files.insert("C:\\ICONS\\quartz.ico", true);
-    w.typeAppend(w.imperial, "quart");
-    QCOMPARE(w.frm.pointer, MousePointer::Default);
-    QCOMPARE(w.imperial.text(), QStringLiteral("quart"));
-    w.typeAppend(w.imperial, "z");
-    QCOMPARE(w.frm.pointer, MousePointer::Custom);
-    QCOMPARE(w.imperial.text(), QString());
-}
-
-void tst_Form::keywordAfterACalculation()
+TEST_CASE("a keyword typed letter by letter")
 {
     TestWindow w;
-    w.frm.files.insert("C:\\icons\\cobalt.ico", true);
-    w.typeAppend(w.imperial, "100");
+    w.services.files[u"C:\\ICONS\\quartz.ico"] = true;
+    w.typeAppend(w.imperial, u"quart");
+    CHECK(w.services.pointer == MousePointer::Default);
+    CHECK(w.imperial.text() == u"quart");
+    w.typeAppend(w.imperial, u"z");
+    CHECK(w.services.pointer == MousePointer::Custom);
+    CHECK(w.imperial.text().empty());
+}
+
+TEST_CASE("a keyword after a calculation")
+{
+    TestWindow w;
+    w.services.files[u"C:\\icons\\cobalt.ico"] = true;
+    w.typeAppend(w.imperial, u"100");
     w.form.cmdCalculate_Click();
-    w.imperial.type("cobalt");
-    QCOMPARE(w.boxes(), (QStringList{"", "", "", ""}));
-    QCOMPARE(w.frm.iconPath(), QStringLiteral("C:\\icons\\cobalt.ico"));
+    w.imperial.type(u"cobalt");
+    CHECK(w.boxes() == Texts{u"", u"", u"", u""});
+    CHECK(w.services.iconPath() == u"C:\\icons\\cobalt.ico");
 }
 
-void tst_Form::arrowAfterAFailedLoad()
+TEST_CASE("arrow after a failed load")
 {
     TestWindow w;
-    w.frm.files.insert("C:\\icons\\cobalt.ico", true);
-    w.imperial.type("cobalt");
-    w.imperial.type("zinc"); // missing: the pointer is custom, the cobalt picture stays
-    QCOMPARE(w.frm.pointer, MousePointer::Custom);
-    QCOMPARE(w.frm.iconPath(), QStringLiteral("C:\\icons\\cobalt.ico"));
-    QCOMPARE(w.imperial.text(), QStringLiteral("zinc"));
-    w.imperial.type("arrow");
-    QCOMPARE(w.frm.pointer, MousePointer::Default);
-    QCOMPARE(w.frm.iconPath(), QStringLiteral("C:\\icons\\cobalt.ico"));
-    QCOMPARE(w.imperial.text(), QString());
+    w.services.files[u"C:\\icons\\cobalt.ico"] = true;
+    w.imperial.type(u"cobalt");
+    w.imperial.type(u"zinc"); // missing: the pointer is custom, the cobalt picture stays
+    CHECK(w.services.pointer == MousePointer::Custom);
+    CHECK(w.services.iconPath() == u"C:\\icons\\cobalt.ico");
+    CHECK(w.imperial.text() == u"zinc");
+    w.imperial.type(u"arrow");
+    CHECK(w.services.pointer == MousePointer::Default);
+    CHECK(w.services.iconPath() == u"C:\\icons\\cobalt.ico");
+    CHECK(w.imperial.text().empty());
 }
 
-void tst_Form::noKeywordInMetricMode()
+TEST_CASE("no keyword in Metric mode")
 {
     TestWindow w;
-    w.frm.files.insert("C:\\ICONS\\ZincBasalt.ico", true);
+    w.services.files[u"C:\\ICONS\\ZincBasalt.ico"] = true;
     w.form.optMetric_Click();
-    w.imperial.type("zinc"); // locked: the user cannot edit it
-    QCOMPARE(w.imperial.text(), QString());
-    QCOMPARE(w.frm.pointer, MousePointer::Default);
+    w.imperial.type(u"zinc"); // locked: the user cannot edit it
+    CHECK(w.imperial.text().empty());
+    CHECK(w.services.pointer == MousePointer::Default);
 }
 
-void tst_Form::nestedErrorEndsTheTrappedWriter()
+TEST_CASE("a nested error ends the trapped writer")
 {
     EventDispatch dispatch;
     FormLog log;
-    FakeTextBox box("box", dispatch, log);
+    FakeTextBox box(Box::ImperialSpeed, dispatch, log);
     box.onChange = [] { throw RuntimeError(RuntimeError::Kind::Overflow); };
     bool after = false;
     trapped([&] {
-        box.setText("1");
+        box.setText(u"1");
         after = true;
     });
-    QCOMPARE(box.text(), QStringLiteral("1"));
-    QVERIFY(!after);
+    CHECK(box.text() == u"1");
+    CHECK(!after);
 }
 
-void tst_Form::errorOutsideAnyTrapEndsOnlyItsHandler()
+TEST_CASE("an error outside any trap ends only its handler")
 {
     EventDispatch dispatch;
     FormLog log;
-    FakeTextBox box("box", dispatch, log);
+    FakeTextBox box(Box::ImperialSpeed, dispatch, log);
     int ran = 0;
     box.onChange = [&] {
         ++ran;
         throw std::runtime_error("untrapped");
     };
-    box.type("1"); // a user's edit: nothing escapes the dispatch
-    box.type("12");
-    QCOMPARE(ran, 2);
-    QCOMPARE(box.text(), QStringLiteral("12"));
+    box.type(u"1"); // a user's edit: nothing escapes the dispatch
+    box.type(u"12");
+    CHECK(ran == 2);
+    CHECK(box.text() == u"12");
 }
-
-QTEST_APPLESS_MAIN(tst_Form)
-#include "tst_form.moc"

@@ -1,5 +1,6 @@
 // The window icon: the committed files are what the generator writes, the .ico has the two
-// 4-bit images with mask that old shells expect, and Qt decodes them into the intended picture.
+// 4-bit images with mask that old shells expect, and Qt decodes them into the intended picture;
+// the larger sizes the generator draws for icon themes show the same picture.
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
@@ -73,6 +74,133 @@ int topOpaqueRow(const QImage &image)
     return -1;
 }
 
+// The picture's design, whatever its size: a solid black head widening from a one-pixel tip, a
+// light-grey shadow down and to the right, and a shaft that lightens downward from black to
+// white in dithered steps of neighbouring greys, all in the four greys of the palette.
+void checkArrow(const QImage &image)
+{
+    const int side = image.width();
+    for (const QPoint corner :
+         {QPoint(0, 0), QPoint(side - 1, 0), QPoint(0, side - 1), QPoint(side - 1, side - 1)})
+        QVERIFY(transparent(image, corner.x(), corner.y()));
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            QVERIFY(transparent(image, x, y) || greyLevel(image.pixel(x, y)));
+
+    // The tip is a single black pixel; below it the head widens row by row and stays solid
+    // black up to the shadow on its right.
+    const int tipY = topOpaqueRow(image);
+    QVERIFY(tipY >= 0);
+    int tipX = -1;
+    for (int x = 0; x < side; ++x) {
+        if (!transparent(image, x, tipY)) {
+            QCOMPARE(tipX, -1);
+            tipX = x;
+        }
+    }
+    QCOMPARE(image.pixel(tipX, tipY), black);
+    int previousHalf = -1;
+    for (int y = tipY; y < tipY + side / 4; ++y) {
+        int half = 0;
+        while (tipX - half - 1 >= 0 && image.pixel(tipX - half - 1, y) == black)
+            ++half;
+        for (int x = tipX - half; x <= tipX + half; ++x)
+            QCOMPARE(image.pixel(x, y), black);
+        QVERIFY(half > previousHalf);
+        previousHalf = half;
+    }
+
+    // The shadow lies down and to the right: it alone makes up the lowest row and the
+    // rightmost column of the picture.
+    int lowest = -1;
+    int rightmost = -1;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            if (!transparent(image, x, y)) {
+                lowest = std::max(lowest, y);
+                rightmost = std::max(rightmost, x);
+            }
+    for (int x = 0; x < side; ++x)
+        QVERIFY(transparent(image, x, lowest) || image.pixel(x, lowest) == lightGrey);
+    for (int y = 0; y < side; ++y)
+        QVERIFY(transparent(image, rightmost, y) || image.pixel(rightmost, y) == lightGrey);
+
+    // The shaft: below the tip, between the black outlines left and right of the tip's
+    // column, down to its black bottom edge. Read downward it lightens from black to white,
+    // in dithered steps that mix only neighbouring greys.
+    int shaftBottom = lowest;
+    while (shaftBottom > tipY && image.pixel(tipX, shaftBottom) != black)
+        --shaftBottom;
+    QVERIFY(shaftBottom > tipY + side / 2);
+    // The outline is a pixel wide at the window icon's sizes and grows with the larger ones.
+    int interiorEnd = shaftBottom;
+    while (interiorEnd > tipY && image.pixel(tipX, interiorEnd - 1) == black)
+        --interiorEnd;
+    int rightmostBlack = -1;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            if (image.pixel(x, y) == black)
+                rightmostBlack = std::max(rightmostBlack, x);
+    const QPoint shadowTip(tipX + rightmost - rightmostBlack, tipY + lowest - shaftBottom);
+    QVERIFY(shadowTip.x() > tipX && shadowTip.y() > tipY);
+    QCOMPARE(image.pixel(shadowTip), lightGrey);
+    QVERIFY(transparent(image, shadowTip.x(), shadowTip.y() - 1));
+    struct Row
+    {
+        int darkest;
+        int lightest;
+    };
+    // The shaft's interior columns, from its last row, which is white; the shaft's rows start
+    // below the head's base, the widest black row of the picture.
+    int left = tipX;
+    while (left > 0 && image.pixel(left - 1, interiorEnd - 1) != black)
+        --left;
+    int right = tipX;
+    while (right < side - 1 && image.pixel(right + 1, interiorEnd - 1) != black)
+        ++right;
+    const auto blackRun = [&](int y) {
+        if (image.pixel(tipX, y) != black)
+            return 0;
+        int from = tipX;
+        while (from > 0 && image.pixel(from - 1, y) == black)
+            --from;
+        int to = tipX;
+        while (to < side - 1 && image.pixel(to + 1, y) == black)
+            ++to;
+        return to - from + 1;
+    };
+    int headBase = tipY;
+    for (int y = tipY; y < interiorEnd; ++y)
+        if (blackRun(y) > blackRun(headBase))
+            headBase = y;
+    QVERIFY(blackRun(headBase) > right - left + 1);
+    QList<Row> rows;
+    for (int y = headBase + 1; y < interiorEnd; ++y) {
+        Row row{4, -1};
+        for (int x = left; x <= right; ++x) {
+            QVERIFY2(!transparent(image, x, y), "the shaft's outline is broken");
+            const int level = *greyLevel(image.pixel(x, y));
+            row.darkest = std::min(row.darkest, level);
+            row.lightest = std::max(row.lightest, level);
+        }
+        rows.append(row);
+    }
+    QCOMPARE(rows.first().lightest, 0);
+    QCOMPARE(rows.last().darkest, 3);
+    bool dithered = false;
+    std::array<bool, 4> seen{};
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        QVERIFY2(rows[i].lightest - rows[i].darkest <= 1,
+                 "a row mixes greys that are not neighbours");
+        dithered = dithered || rows[i].lightest > rows[i].darkest;
+        seen[std::size_t(rows[i].darkest)] = seen[std::size_t(rows[i].lightest)] = true;
+        for (qsizetype j = i + 1; j < rows.size(); ++j)
+            QVERIFY2(rows[j].lightest >= rows[i].darkest, "the shaft darkens downward");
+    }
+    QVERIFY(dithered);
+    QVERIFY(std::all_of(seen.begin(), seen.end(), [](bool s) { return s; }));
+}
+
 } // namespace
 
 class TestIcon : public QObject
@@ -89,6 +217,8 @@ private slots:
     void image();
     void decodedPicture_data();
     void decodedPicture();
+    void themeSizes_data();
+    void themeSizes();
     void pngMatchesIco_data();
     void pngMatchesIco();
 
@@ -226,109 +356,25 @@ void TestIcon::decodedPicture()
     const QImage decoded = reader.read();
     QVERIFY2(!decoded.isNull(), qPrintable(reader.errorString()));
     QCOMPARE(decoded.size(), QSize(side, side));
-    const QImage image = decoded.convertToFormat(QImage::Format_ARGB32);
+    checkArrow(decoded.convertToFormat(QImage::Format_ARGB32));
+}
 
-    for (const QPoint corner :
-         {QPoint(0, 0), QPoint(side - 1, 0), QPoint(0, side - 1), QPoint(side - 1, side - 1)})
-        QVERIFY(transparent(image, corner.x(), corner.y()));
-    for (int y = 0; y < side; ++y)
-        for (int x = 0; x < side; ++x)
-            QVERIFY(transparent(image, x, y) || greyLevel(image.pixel(x, y)));
+void TestIcon::themeSizes_data()
+{
+    QTest::addColumn<int>("side");
+    for (const int side : {48, 64, 128, 256})
+        QTest::addRow("%dx%d", side, side) << side;
+}
 
-    // The tip is a single black pixel; below it the head widens row by row and stays solid
-    // black up to the shadow on its right.
-    const int tipY = topOpaqueRow(image);
-    QVERIFY(tipY >= 0);
-    int tipX = -1;
-    for (int x = 0; x < side; ++x) {
-        if (!transparent(image, x, tipY)) {
-            QCOMPARE(tipX, -1);
-            tipX = x;
-        }
-    }
-    QCOMPARE(image.pixel(tipX, tipY), black);
-    int previousHalf = -1;
-    for (int y = tipY; y < tipY + side / 4; ++y) {
-        int half = 0;
-        while (tipX - half - 1 >= 0 && image.pixel(tipX - half - 1, y) == black)
-            ++half;
-        for (int x = tipX - half; x <= tipX + half; ++x)
-            QCOMPARE(image.pixel(x, y), black);
-        QVERIFY(half > previousHalf);
-        previousHalf = half;
-    }
-
-    // The shadow lies down and to the right: it alone makes up the lowest row and the
-    // rightmost column of the picture.
-    int lowest = -1;
-    int rightmost = -1;
-    for (int y = 0; y < side; ++y)
-        for (int x = 0; x < side; ++x)
-            if (!transparent(image, x, y)) {
-                lowest = std::max(lowest, y);
-                rightmost = std::max(rightmost, x);
-            }
-    for (int x = 0; x < side; ++x)
-        QVERIFY(transparent(image, x, lowest) || image.pixel(x, lowest) == lightGrey);
-    for (int y = 0; y < side; ++y)
-        QVERIFY(transparent(image, rightmost, y) || image.pixel(rightmost, y) == lightGrey);
-
-    // The shaft: below the tip, between the black outlines left and right of the tip's
-    // column, down to its black bottom edge. Read downward it lightens from black to white,
-    // in dithered steps that mix only neighbouring greys.
-    int shaftBottom = lowest;
-    while (shaftBottom > tipY && image.pixel(tipX, shaftBottom) != black)
-        --shaftBottom;
-    QVERIFY(shaftBottom > tipY + side / 2);
-    int rightmostBlack = -1;
-    for (int y = 0; y < side; ++y)
-        for (int x = 0; x < side; ++x)
-            if (image.pixel(x, y) == black)
-                rightmostBlack = std::max(rightmostBlack, x);
-    const QPoint shadowTip(tipX + rightmost - rightmostBlack, tipY + lowest - shaftBottom);
-    QVERIFY(shadowTip.x() > tipX && shadowTip.y() > tipY);
-    QCOMPARE(image.pixel(shadowTip), lightGrey);
-    QVERIFY(transparent(image, shadowTip.x(), shadowTip.y() - 1));
-    struct Row
-    {
-        int darkest;
-        int lightest;
-    };
-    QList<Row> rows;
-    for (int y = tipY; y < shaftBottom; ++y) {
-        if (image.pixel(tipX, y) == black) {
-            rows.append({0, 0});
-            continue;
-        }
-        int left = tipX;
-        while (left > 0 && image.pixel(left - 1, y) != black)
-            --left;
-        int right = tipX;
-        while (right < side - 1 && image.pixel(right + 1, y) != black)
-            ++right;
-        Row row{4, -1};
-        for (int x = left; x <= right; ++x) {
-            QVERIFY2(!transparent(image, x, y), "the shaft's outline is broken");
-            const int level = *greyLevel(image.pixel(x, y));
-            row.darkest = std::min(row.darkest, level);
-            row.lightest = std::max(row.lightest, level);
-        }
-        rows.append(row);
-    }
-    QCOMPARE(rows.first().lightest, 0);
-    QCOMPARE(rows.last().darkest, 3);
-    bool dithered = false;
-    std::array<bool, 4> seen{};
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        QVERIFY2(rows[i].lightest - rows[i].darkest <= 1,
-                 "a row mixes greys that are not neighbours");
-        dithered = dithered || rows[i].lightest > rows[i].darkest;
-        seen[std::size_t(rows[i].darkest)] = seen[std::size_t(rows[i].lightest)] = true;
-        for (qsizetype j = i + 1; j < rows.size(); ++j)
-            QVERIFY2(rows[j].lightest >= rows[i].darkest, "the shaft darkens downward");
-    }
-    QVERIFY(dithered);
-    QVERIFY(std::all_of(seen.begin(), seen.end(), [](bool s) { return s; }));
+// The sizes icon themes and software centres take, drawn by the generator at build time.
+void TestIcon::themeSizes()
+{
+    QFETCH(int, side);
+    QImageReader reader(generated.filePath(u"freefall-%1.png"_qs.arg(side)), "png");
+    const QImage image = reader.read();
+    QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
+    QCOMPARE(image.size(), QSize(side, side));
+    checkArrow(image.convertToFormat(QImage::Format_ARGB32));
 }
 
 void TestIcon::pngMatchesIco_data()

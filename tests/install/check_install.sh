@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs the build into a scratch prefix and checks that the program, its desktop entry, its
-# theme icons and its AppStream metainfo land where desktops look and pass their validators.
+# theme icons, its AppStream metainfo, its manual page and its licence land where desktops,
+# software centres and man look, and pass their validators.
 # Usage: check_install.sh <cmake> <build dir>
 set -u
 cmake=$1
@@ -44,11 +45,12 @@ if [ ! -f "$entry" ]; then
 else
     remarks=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate failed"
     [ -z "$remarks" ] || fail "desktop-file-validate: $remarks"
+    [ "$(key StartupNotify)" = true ] || fail "StartupNotify is '$(key StartupNotify)', not true"
     exec=$(key Exec)
     [ -x "$prefix/bin/${exec%% *}" ] || fail "Exec=$exec is not an installed program"
     icon=$(key Icon)
     [ -n "$icon" ] || fail "no Icon key"
-    for side in 32 16; do
+    for side in 256 128 64 48 32 16; do
         png=$prefix/share/icons/hicolor/${side}x$side/apps/$icon.png
         if [ ! -f "$png" ]; then
             fail "Icon=$icon has no $png"
@@ -72,8 +74,11 @@ else
     metainfo=$1
     id=$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "$metainfo")
     [ "$(basename "$metainfo")" = "$id.metainfo.xml" ] || fail "$metainfo does not carry id $id"
-    appstreamcli validate --no-net --strict "$metainfo" >"$scratch/appstream.log" 2>&1 ||
+    # Not even a pedantic remark.
+    appstreamcli validate --no-net --strict --pedantic "$metainfo" >"$scratch/appstream.log" 2>&1 ||
         fail "appstreamcli validate: $(cat "$scratch/appstream.log")"
+    ! grep -q '^[EWIP]: ' "$scratch/appstream.log" ||
+        fail "appstreamcli validate --pedantic: $(cat "$scratch/appstream.log")"
     launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$metainfo")
     [ -f "$prefix/share/applications/$launchable" ] || fail "launchable $launchable not installed"
     # The tree check also finds the entry the metainfo names among the installed files.
@@ -81,6 +86,28 @@ else
         fail "appstreamcli validate-tree: $(cat "$scratch/tree.log")"
     summary=$(sed -n 's:.*<summary>\(.*\)</summary>.*:\1:p' "$metainfo")
     [ "$summary" = "Calculate gravity stopping distances" ] || fail "summary is '$summary'"
+fi
+
+# The manual page, where man looks for section 1.
+[ -f "$prefix/share/man/man1/freefall.1" ] || fail "no manual page share/man/man1/freefall.1"
+
+# The licence in Debian's machine-readable form, its text that of LICENSE.
+copyright=$prefix/share/doc/freefall/copyright
+if [ ! -f "$copyright" ]; then
+    fail "no $copyright"
+else
+    [ "$(head -n 1 "$copyright")" = \
+        "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] ||
+        fail "$copyright does not start with the machine-readable Format line"
+    license=$(dirname "$0")/../../LICENSE
+    holder=$(sed -n 's/^Copyright (c) //p' "$license")
+    grep -qx "Copyright: $holder" "$copyright" || fail "$copyright does not name '$holder'"
+    # The last stanza's text, unindented, against LICENSE below its copyright line.
+    awk '/^License: Expat$/ { n = NR } { line[NR] = $0 } END { for (i = n + 1; i <= NR; i++) print line[i] }' \
+        "$copyright" | sed 's/^ \.$//; s/^ //' >"$scratch/copyright.text"
+    sed '1,/^Copyright (c) /d' "$license" | sed '1{/^$/d;}' >"$scratch/license.text"
+    cmp -s "$scratch/copyright.text" "$scratch/license.text" ||
+        fail "the licence text in $copyright differs from LICENSE"
 fi
 
 if [ "$failures" -ne 0 ]; then

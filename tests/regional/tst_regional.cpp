@@ -1,5 +1,8 @@
-// FormatNumber and the regional read-back: separators, grouping and rounding by locale.
+// FormatNumber and the regional read-back: separators, grouping and rounding by locale, and the
+// calculation's cases on QLocale, as the core's tests run them on the described formats.
 #include "calculation.h"
+#include "calculationcases.h"
+#include "localeformats.h"
 #include "qtregionalsettings.h"
 #include "runtimeerror.h"
 
@@ -9,11 +12,21 @@
 #include <cmath>
 #include <optional>
 
+using freefall::NumberFormat;
 using freefall::QtRegionalSettings;
 using freefall::RuntimeError;
+using freefall::Verdict;
+using freefall::testing::CalculationCase;
+using freefall::testing::FitCase;
+
+Q_DECLARE_METATYPE(const CalculationCase *)
+Q_DECLARE_METATYPE(const FitCase *)
+Q_DECLARE_METATYPE(freefall::Verdict::Outcome)
+Q_DECLARE_METATYPE(freefall::RuntimeError::Kind)
 
 namespace {
-const QStringList kLocales = {"C", "en_US", "de_DE", "fr_FR", "hi_IN", "de_CH", "es_ES", "sv_SE", "ar_EG"};
+const QStringList kLocales = {"C",     "en_US", "de_DE", "fr_FR", "hi_IN",
+                              "de_CH", "es_ES", "sv_SE", "ar_EG"};
 
 QtRegionalSettings settings(const QString &name)
 {
@@ -28,6 +41,24 @@ QString format(const QtRegionalSettings &regional, double value)
 double read(const QtRegionalSettings &regional, QStringView text)
 {
     return regional.toDouble(std::u16string_view(text.utf16(), std::size_t(text.size())));
+}
+
+QString toQString(std::u16string_view text)
+{
+    return QString::fromStdU16String(std::u16string(text));
+}
+
+QString toQString(std::string_view name)
+{
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
+QStringList toQStrings(const std::vector<std::u16string> &texts)
+{
+    QStringList out;
+    for (const std::u16string &text : texts)
+        out << toQString(text);
+    return out;
 }
 } // namespace
 
@@ -50,6 +81,12 @@ private slots:
     void choosesDirectPath();
     void directPathAgreesWithQLocale_data();
     void directPathAgreesWithQLocale();
+    void describedFormatsAreQLocales_data();
+    void describedFormatsAreQLocales();
+    void calculatesAsTheCore_data();
+    void calculatesAsTheCore();
+    void fitsToBoxAsTheCore_data();
+    void fitsToBoxAsTheCore();
 };
 
 void tst_Regional::formats_data()
@@ -65,7 +102,8 @@ void tst_Regional::formats_data()
     QTest::newRow("en millions") << "en_US" << 1234567.891 << "1,234,567.89";
     QTest::newRow("C groups like en") << "C" << 1314.704 << "1,314.70";
     QTest::newRow("de") << "de_DE" << 1314.704 << "1.314,70";
-    QTest::newRow("fr narrow no-break space") << "fr_FR" << 1314.704 << QString::fromUtf8("1\u202f314,70");
+    QTest::newRow("fr narrow no-break space")
+        << "fr_FR" << 1314.704 << QString::fromUtf8("1\u202f314,70");
     QTest::newRow("hi two-digit groups") << "hi_IN" << 1234567.0 << "12,34,567.00";
     QTest::newRow("en negative") << "en_US" << -2.5 << "-2.50";
     QTest::newRow("es four digits ungrouped") << "es_ES" << 1234.5 << "1234,50";
@@ -101,16 +139,26 @@ void tst_Regional::readsBack_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
 
-    QTest::newRow("en") << "en_US" << "1,314.70" << 1314.70;
-    QTest::newRow("en cut to one decimal") << "en_US" << "127,356.0" << 127356.0;
-    QTest::newRow("en no decimals") << "en_US" << "1,314,567" << 1314567.0;
-    QTest::newRow("en ungrouped") << "en_US" << "1314.70" << 1314.70;
-    QTest::newRow("C") << "C" << "5,014.02" << 5014.02;
-    QTest::newRow("de") << "de_DE" << "1.314,70" << 1314.70;
-    QTest::newRow("de cut") << "de_DE" << "127.356,0" << 127356.0;
+    QTest::newRow("en") << "en_US"
+                        << "1,314.70" << 1314.70;
+    QTest::newRow("en cut to one decimal") << "en_US"
+                                           << "127,356.0" << 127356.0;
+    QTest::newRow("en no decimals") << "en_US"
+                                    << "1,314,567" << 1314567.0;
+    QTest::newRow("en ungrouped") << "en_US"
+                                  << "1314.70" << 1314.70;
+    QTest::newRow("C") << "C"
+                       << "5,014.02" << 5014.02;
+    QTest::newRow("de") << "de_DE"
+                        << "1.314,70" << 1314.70;
+    QTest::newRow("de cut") << "de_DE"
+                            << "127.356,0" << 127356.0;
     QTest::newRow("fr") << "fr_FR" << QString::fromUtf8("127\u202f356,0") << 127356.0;
-    QTest::newRow("hi") << "hi_IN" << "12,34,567" << 1234567.0;
-    QTest::newRow("ar native digits") << "ar_EG" << QString::fromUtf8("\u0661\u066c\u0663\u0661\u0664\u066b\u0667\u0660") << 1314.70;
+    QTest::newRow("hi") << "hi_IN"
+                        << "12,34,567" << 1234567.0;
+    QTest::newRow("ar native digits")
+        << "ar_EG" << QString::fromUtf8("\u0661\u066c\u0663\u0661\u0664\u066b\u0667\u0660")
+        << 1314.70;
 }
 
 void tst_Regional::readsBack()
@@ -126,17 +174,27 @@ void tst_Regional::refusesNonNumbers_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("empty") << "en_US" << "";
-    QTest::newRow("letters") << "en_US" << "abc";
-    QTest::newRow("trailing letters") << "en_US" << "12abc";
-    QTest::newRow("sign only") << "en_US" << "-";
-    QTest::newRow("separator only") << "en_US" << ",";
-    QTest::newRow("misplaced group separator") << "en_US" << "1,31.5";
-    QTest::newRow("de text in en") << "en_US" << "1.314,70";
+    QTest::newRow("empty") << "en_US"
+                           << "";
+    QTest::newRow("letters") << "en_US"
+                             << "abc";
+    QTest::newRow("trailing letters") << "en_US"
+                                      << "12abc";
+    QTest::newRow("sign only") << "en_US"
+                               << "-";
+    QTest::newRow("separator only") << "en_US"
+                                    << ",";
+    QTest::newRow("misplaced group separator") << "en_US"
+                                               << "1,31.5";
+    QTest::newRow("de text in en") << "en_US"
+                                   << "1.314,70";
     // QLocale reads these, but no box ever shows them.
-    QTest::newRow("inf") << "en_US" << "inf";
-    QTest::newRow("minus inf") << "en_US" << "-inf";
-    QTest::newRow("nan") << "de_DE" << "nan";
+    QTest::newRow("inf") << "en_US"
+                         << "inf";
+    QTest::newRow("minus inf") << "en_US"
+                               << "-inf";
+    QTest::newRow("nan") << "de_DE"
+                         << "nan";
 }
 
 void tst_Regional::refusesNonNumbers()
@@ -161,11 +219,16 @@ void tst_Regional::followsEnvironment_data()
     QTest::newRow("nothing set") << QByteArray() << QByteArray() << QByteArray() << "1,314.70";
     QTest::newRow("POSIX") << QByteArray("POSIX") << QByteArray() << QByteArray() << "1,314.70";
     QTest::newRow("C.UTF-8") << QByteArray() << QByteArray() << QByteArray("C.UTF-8") << "1,314.70";
-    QTest::newRow("LANG") << QByteArray() << QByteArray() << QByteArray("de_DE.UTF-8") << "1.314,70";
-    QTest::newRow("LC_NUMERIC over LANG") << QByteArray() << QByteArray("de_DE.UTF-8") << QByteArray("en_US.UTF-8") << "1.314,70";
-    QTest::newRow("LC_ALL over all") << QByteArray("en_US.UTF-8") << QByteArray("de_DE.UTF-8") << QByteArray("de_DE") << "1,314.70";
-    QTest::newRow("grouping of LC_NUMERIC") << QByteArray() << QByteArray("hi_IN") << QByteArray("fr_FR.UTF-8") << "1,314.70";
-    QTest::newRow("modifier") << QByteArray("de_DE@euro") << QByteArray() << QByteArray() << "1.314,70";
+    QTest::newRow("LANG") << QByteArray() << QByteArray() << QByteArray("de_DE.UTF-8")
+                          << "1.314,70";
+    QTest::newRow("LC_NUMERIC over LANG")
+        << QByteArray() << QByteArray("de_DE.UTF-8") << QByteArray("en_US.UTF-8") << "1.314,70";
+    QTest::newRow("LC_ALL over all") << QByteArray("en_US.UTF-8") << QByteArray("de_DE.UTF-8")
+                                     << QByteArray("de_DE") << "1,314.70";
+    QTest::newRow("grouping of LC_NUMERIC")
+        << QByteArray() << QByteArray("hi_IN") << QByteArray("fr_FR.UTF-8") << "1,314.70";
+    QTest::newRow("modifier") << QByteArray("de_DE@euro") << QByteArray() << QByteArray()
+                              << "1.314,70";
 }
 
 void tst_Regional::followsEnvironment()
@@ -202,11 +265,13 @@ void tst_Regional::roundTripsAsShown()
     const QtRegionalSettings regional = settings(locale);
     QRandomGenerator random(20261208);
     for (int i = 0; i < 20000; ++i) {
-        const double value = std::ldexp(random.generateDouble(), static_cast<int>(random.bounded(-12, 24)));
+        const double value =
+            std::ldexp(random.generateDouble(), static_cast<int>(random.bounded(-12, 24)));
         const QString shown =
             QString::fromStdU16String(freefall::fitToBox(regional.FormatNumber(value), regional));
         QVERIFY2(shown.size() <= freefall::kBoxMaxLength, qPrintable(shown));
-        const QString separator = QString::fromStdU16String(std::u16string(regional.decimalSeparator()));
+        const QString separator =
+            QString::fromStdU16String(std::u16string(regional.decimalSeparator()));
         const qsizetype point = shown.indexOf(separator);
         const int decimals = point < 0 ? 0 : int(shown.size() - point - separator.size());
         const double scale = std::pow(10.0, decimals);
@@ -217,7 +282,9 @@ void tst_Regional::roundTripsAsShown()
         const double readBack = read(regional, shown);
         QVERIFY2(std::abs(readBack - expected) <= 1e-9 * std::max(1.0, expected),
                  qPrintable(QStringLiteral("%1 shown as %2 read back as %3")
-                                .arg(value, 0, 'g', 17).arg(shown).arg(readBack, 0, 'g', 17)));
+                                .arg(value, 0, 'g', 17)
+                                .arg(shown)
+                                .arg(readBack, 0, 'g', 17)));
     }
 }
 
@@ -253,11 +320,8 @@ void tst_Regional::directPathAgreesWithQLocale_data()
 namespace {
 std::optional<double> readOrRefuse(const QtRegionalSettings &regional, QStringView text)
 {
-    try {
-        return read(regional, text);
-    } catch (const RuntimeError &) {
-        return std::nullopt;
-    }
+    return freefall::readOrRefuse(regional,
+                                  std::u16string_view(text.utf16(), std::size_t(text.size())));
 }
 } // namespace
 
@@ -315,6 +379,88 @@ void tst_Regional::directPathAgreesWithQLocale()
 
     for (double special : {0.0, -0.0, 1e-300, -1e-300, 1e15, 1e300, qInf(), -qInf(), qQNaN()})
         QCOMPARE(format(direct, special), format(reference, special));
+}
+
+void tst_Regional::describedFormatsAreQLocales_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<const NumberFormat *>("described");
+    for (const freefall::testing::LocaleFormat &locale : freefall::testing::kLocaleFormats)
+        QTest::newRow(locale.name.data()) << toQString(locale.name) << &locale.format;
+}
+
+// The core's tests run on these descriptions in place of the locales: they must be what the
+// direct path finds in QLocale.
+void tst_Regional::describedFormatsAreQLocales()
+{
+    QFETCH(QString, locale);
+    QFETCH(const NumberFormat *, described);
+    const QtRegionalSettings regional = settings(locale);
+    const NumberFormat *actual = regional.directFormat();
+    QVERIFY(actual);
+    QCOMPARE(toQString(described->decimalSeparator), toQString(actual->decimalSeparator));
+    QCOMPARE(toQString(described->groupSeparator), toQString(actual->groupSeparator));
+    QCOMPARE(toQString(described->minusSign), toQString(actual->minusSign));
+    QCOMPARE(described->decimals, actual->decimals);
+    QCOMPARE(described->leastGroup, actual->leastGroup);
+    QCOMPARE(described->higherGroups, actual->higherGroups);
+    QCOMPARE(described->leadingAtLeast, actual->leadingAtLeast);
+}
+
+void tst_Regional::calculatesAsTheCore_data()
+{
+    QTest::addColumn<const CalculationCase *>("row");
+    QTest::addColumn<Verdict::Outcome>("outcome");
+    const auto add = [](const char *table, const std::vector<CalculationCase> &rows,
+                        Verdict::Outcome outcome) {
+        for (const CalculationCase &row : rows)
+            QTest::addRow("%s: %s", table, row.name) << &row << outcome;
+    };
+    add("shows", freefall::testing::kShows, Verdict::Outcome::Show);
+    add("clears", freefall::testing::kClears, Verdict::Outcome::Clear);
+    add("stops", freefall::testing::kStops, Verdict::Outcome::Stop);
+}
+
+// The calculation's cases on QLocale, both on the direct path and through QLocale alone.
+void tst_Regional::calculatesAsTheCore()
+{
+    QFETCH(const CalculationCase *, row);
+    QFETCH(Verdict::Outcome, outcome);
+    const QLocale qlocale = row->locale == "C" ? QLocale::c() : QLocale(toQString(row->locale));
+    for (const auto path :
+         {QtRegionalSettings::Path::Direct, QtRegionalSettings::Path::QLocaleOnly}) {
+        const QtRegionalSettings regional(qlocale, path);
+        const Verdict verdict =
+            freefall::calculate(row->mode, row->imperial, row->metric, regional);
+        QCOMPARE(verdict.outcome, outcome);
+        QCOMPARE(toQStrings(freefall::testing::writesOf(verdict)), toQStrings(row->writes));
+        if (outcome == Verdict::Outcome::Stop)
+            QCOMPARE(verdict.fault, row->fault);
+    }
+}
+
+void tst_Regional::fitsToBoxAsTheCore_data()
+{
+    QTest::addColumn<const FitCase *>("row");
+    for (const FitCase &row : freefall::testing::kFitsToBox)
+        QTest::newRow(row.name) << &row;
+}
+
+void tst_Regional::fitsToBoxAsTheCore()
+{
+    QFETCH(const FitCase *, row);
+    const QtRegionalSettings regional = settings(toQString(row->locale));
+    const std::u16string formatted(row->formatted);
+    if (row->shown.empty()) {
+        try {
+            const QString shown = toQString(freefall::fitToBox(formatted, regional));
+            QFAIL(qPrintable(QStringLiteral("shown as %1").arg(shown)));
+        } catch (const RuntimeError &error) {
+            QCOMPARE(error.kind(), RuntimeError::Kind::TooLargeForBox);
+        }
+    } else {
+        QCOMPARE(toQString(freefall::fitToBox(formatted, regional)), toQString(row->shown));
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_Regional)

@@ -1,43 +1,48 @@
 // In-memory controls for testing the window's handlers without a display. Like the real ones,
-// a text box cuts written text to nine characters and raises its change handler nested inside
-// the write, through the same event dispatch.
+// a text box cuts written text to its maximum length and raises its change handler nested
+// inside the write, through the same event dispatch.
 #pragma once
 
+#include "boxes.h"
 #include "eventdispatch.h"
 #include "forms.h"
 #include "runtimeerror.h"
 
-#include <QMap>
-#include <QStringList>
-
 #include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace freefall::testing {
 
 // What the controls did, in order, so tests can see nesting and order.
 struct FormLog
 {
-    QStringList events;
+    std::vector<std::u16string> events;
     TextBox *focused = nullptr;
 };
 
 class FakeTextBox : public TextBox
 {
 public:
-    FakeTextBox(QString name, EventDispatch &dispatch, FormLog &log)
-        : name_(std::move(name)), dispatch_(dispatch), log_(log)
+    // The log names the box by its unit label: "MPS=0.51".
+    FakeTextBox(Box box, EventDispatch &dispatch, FormLog &log)
+        : name_(describe(box).unitLabel.begin(), describe(box).unitLabel.end()),
+          dispatch_(dispatch), log_(log)
     {
     }
 
     std::function<void()> onChange;
 
-    QString text() const override { return text_; }
-    void setText(const QString &text) override
+    std::u16string text() const override { return text_; }
+    void setText(std::u16string_view text) override
     {
         dispatch_.write([&] { changeTo(text); });
     }
     // The user's edit: the change handler runs as an event of its own.
-    void type(const QString &text)
+    void type(std::u16string_view text)
     {
         if (locked_)
             return;
@@ -51,24 +56,24 @@ public:
     Colour backColor() const { return backColor_; }
     bool locked() const { return locked_; }
     bool tabStop() const { return tabStop_; }
-    void setInitialText(const QString &text) { text_ = text; }
+    void setInitialText(std::u16string_view text) { text_ = text; }
 
 private:
-    void changeTo(const QString &text)
+    void changeTo(std::u16string_view text)
     {
-        const QString cut = text.left(9);
+        const std::u16string_view cut = text.substr(0, kBoxMaxLength);
         if (cut == text_)
             return;
         text_ = cut;
-        log_.events << name_ + u'=' + cut;
+        log_.events.push_back(name_ + u'=' + text_);
         if (onChange)
             dispatch_.raise(onChange);
     }
 
-    QString name_;
+    std::u16string name_;
     EventDispatch &dispatch_;
     FormLog &log_;
-    QString text_;
+    std::u16string text_;
     Colour backColor_ = 0x80000005; // the platform's window colour, until a handler sets one
     bool locked_ = false;
     bool tabStop_ = true;
@@ -84,44 +89,45 @@ public:
 class FakePicture : public Picture
 {
 public:
-    explicit FakePicture(QString path) : path(std::move(path)) {}
-    QString path;
+    explicit FakePicture(std::u16string path) : path(std::move(path)) {}
+    std::u16string path;
 };
 
-class FakeWindow : public Window
+class FakeFormServices : public FormServices
 {
 public:
     void setMousePointer(MousePointer value) override { pointer = value; }
     void setMouseIcon(PicturePtr value) override { icon = std::move(value); }
-    PicturePtr loadPicture(const QString &path) override
+    PicturePtr loadPicture(std::u16string_view path) override
     {
-        if (!files.contains(path))
+        const auto file = files.find(std::u16string(path));
+        if (file == files.end())
             throw RuntimeError(RuntimeError::Kind::FileNotFound);
-        if (!files.value(path))
+        if (!file->second)
             throw RuntimeError(RuntimeError::Kind::InvalidPicture);
-        return std::make_shared<FakePicture>(path);
+        return std::make_shared<FakePicture>(file->first);
     }
-    void msgBox(const QString &prompt, int buttons, const QString &title) override
+    void msgBox(std::u16string_view prompt, int buttons, std::u16string_view title) override
     {
-        messages << Message{prompt, buttons, title};
+        messages.push_back({std::u16string(prompt), buttons, std::u16string(title)});
     }
 
-    QString iconPath() const
+    std::u16string iconPath() const
     {
         const auto *picture = dynamic_cast<const FakePicture *>(icon.get());
-        return picture ? picture->path : QString();
+        return picture ? picture->path : std::u16string();
     }
 
     struct Message
     {
-        QString prompt;
+        std::u16string prompt;
         int buttons;
-        QString title;
+        std::u16string title;
     };
-    QMap<QString, bool> files; // path -> whether it holds a valid picture
+    std::map<std::u16string, bool> files; // path -> whether it holds a valid picture
     MousePointer pointer = MousePointer::Default;
     PicturePtr icon;
-    QList<Message> messages;
+    std::vector<Message> messages;
 };
 
 } // namespace freefall::testing
