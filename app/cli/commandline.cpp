@@ -3,6 +3,7 @@
 #include "commandline.h"
 
 #include "calculation.h"
+#include "typedtext.h"
 #include "utf8.h"
 #include "version.h"
 
@@ -63,7 +64,8 @@ const char *usageText()
            "is printed as four lines, FPM, MPS, IN and MM, in the number format of the\n"
            "regional settings (LC_ALL, LC_NUMERIC, LANG).\n"
            "Exit status: 0 shown, 1 speed not greater than zero, 2 usage error,\n"
-           "3 no result (overflow, or a result too large for its box).\n";
+           "3 no result (overflow, or a result too large for its box),\n"
+           "4 the output could not be written (standard output closed or full).\n";
 }
 
 std::optional<int> runCommandLine(std::span<const std::u16string> arguments,
@@ -87,6 +89,8 @@ std::optional<int> runCommandLine(std::span<const std::u16string> arguments,
         return usageError(err, "the speed TEXT is missing");
     if (arguments.size() > 2)
         return usageError(err, "too many arguments");
+    if (const char *problem = typedTextProblem(arguments[1]))
+        return usageError(err, problem);
     if (arguments[1].size() > std::size_t(kBoxMaxLength))
         return usageError(err, "TEXT is longer than the box's 9 characters");
     const UnitMode mode = option == u"--imperial" ? UnitMode::Imperial : UnitMode::Metric;

@@ -20,6 +20,7 @@ enum ExitStatus : int
     ExitNotPositive = 1,
     ExitUsage = 2,
     ExitFault = 3,
+    ExitNotWritten = 4, // standard output closed, full or failing
 };
 
 // Made only when a calculation needs them.

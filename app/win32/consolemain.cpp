@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -54,22 +55,18 @@ int openWindow(std::ostream &err)
 
 int wmain(int argc, wchar_t *argv[])
 {
-    freefall::ConsoleOutput outBuffer(GetStdHandle(STD_OUTPUT_HANDLE));
-    freefall::ConsoleOutput errBuffer(GetStdHandle(STD_ERROR_HANDLE));
-    std::ostream out(&outBuffer);
+    freefall::HandleOutput errBuffer(GetStdHandle(STD_ERROR_HANDLE));
     std::ostream err(&errBuffer);
 
     std::vector<std::u16string> arguments;
     for (int i = 1; i < argc; ++i)
         arguments.emplace_back(argv[i], argv[i] + wcslen(argv[i]));
     const auto regional = [] { return std::make_unique<const freefall::Win32RegionalSettings>(); };
+    std::ostringstream out;
     const std::optional<int> status = freefall::runCommandLine(arguments, regional, out, err);
-    const int result = status ? *status : openWindow(err);
-    if (!out.flush() && result == freefall::ExitShown) {
-        err << "freefall: the result could not be written to standard output\n";
-        err.flush();
-        return freefall::ExitFault;
-    }
+    const int result = status ? freefall::writeStandardOutput(GetStdHandle(STD_OUTPUT_HANDLE),
+                                                              out.str(), *status, err)
+                              : openWindow(err);
     err.flush();
     return result;
 }

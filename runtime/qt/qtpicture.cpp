@@ -1,116 +1,121 @@
-// Icon files are checked for a sound directory before Qt decodes them, and every image in the
-// file must decode: a file cut short or damaged anywhere is refused as a whole.
+// The icon directory picks the one image to decode and vouches for its size from its header;
+// Qt decodes that image alone, after confirming the size it is about to allocate for.
 #include "qtpicture.h"
 
+#include "boundedfile.h"
+#include "icondirectory.h"
+#include "pngessentials.h"
 #include "runtimeerror.h"
+#include "zlibstream.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
 #include <QtEndian>
-
-#include <vector>
 
 namespace freefall {
 
 namespace {
 
-constexpr int kPointerSize = 32;
-constexpr qsizetype kHeaderBytes = 6;
-constexpr qsizetype kEntryBytes = 16;
+// Enough for the largest image the directory lets through, at 8 bytes a pixel.
+constexpr int kDecodeLimitMiB = 1;
 
 [[noreturn]] void fail(RuntimeError::Kind kind)
 {
     throw RuntimeError(kind);
 }
 
-QByteArray readWholeFile(const QString &path)
+QByteArray toByteArray(std::span<const std::uint8_t> data)
 {
-    // Only a regular file: opening a FIFO or a device could block or never end.
-    const QFileInfo info(path);
-    if (!info.exists() || !info.isFile())
-        fail(RuntimeError::Kind::FileNotFound);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(RuntimeError::Kind::FileNotFound);
-    if (file.size() > QtPicture::kMaxFileBytes)
-        fail(RuntimeError::Kind::InvalidPicture);
-    // Reading one byte past the limit catches a file that grew after its size was taken.
-    QByteArray data = file.read(QtPicture::kMaxFileBytes + 1);
-    if (data.isEmpty() || data.size() > QtPicture::kMaxFileBytes)
-        fail(RuntimeError::Kind::InvalidPicture);
-    return data;
+    return QByteArray(reinterpret_cast<const char *>(data.data()),
+                      static_cast<qsizetype>(data.size()));
 }
 
-// The icon directory: a zero word, type 1 (icon), the image count, then one entry per image
-// whose last two fields are the size and offset of its data, which must lie inside the file.
-void checkDirectory(const QByteArray &data)
-{
-    const auto *bytes = reinterpret_cast<const uchar *>(data.constData());
-    const qsizetype size = data.size();
-    if (size < kHeaderBytes || qFromLittleEndian<quint16>(bytes) != 0 ||
-        qFromLittleEndian<quint16>(bytes + 2) != 1)
-        fail(RuntimeError::Kind::InvalidPicture);
-    const qsizetype count = qFromLittleEndian<quint16>(bytes + 4);
-    const qsizetype directoryEnd = kHeaderBytes + count * kEntryBytes;
-    if (count == 0 || directoryEnd > size)
-        fail(RuntimeError::Kind::InvalidPicture);
-    for (qsizetype i = 0; i < count; ++i) {
-        const uchar *entry = bytes + kHeaderBytes + i * kEntryBytes;
-        const qint64 length = qFromLittleEndian<quint32>(entry + 8);
-        const qint64 offset = qFromLittleEndian<quint32>(entry + 12);
-        if (length == 0 || offset < directoryEnd || offset + length > size)
-            fail(RuntimeError::Kind::InvalidPicture);
-    }
-}
-
-std::vector<QImage> decodeAll(QByteArray &data)
+QImage decode(QByteArray data, const char *format, QSize size)
 {
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "ico");
-    const int count = reader.imageCount();
-    if (count <= 0)
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
+    reader.setAllocationLimit(kDecodeLimitMiB);
+    if (reader.size() != size)
         fail(RuntimeError::Kind::InvalidPicture);
-    std::vector<QImage> images;
-    for (int i = 0; i < count; ++i) {
-        if (!reader.jumpToImage(i))
-            fail(RuntimeError::Kind::InvalidPicture);
-        QImage image = reader.read();
-        if (image.isNull())
-            fail(RuntimeError::Kind::InvalidPicture);
-        images.push_back(std::move(image));
-    }
-    return images;
+    const QImage image = reader.read();
+    if (image.isNull() || image.size() != size)
+        fail(RuntimeError::Kind::InvalidPicture);
+    return image;
 }
 
-QImage pointerImage(const std::vector<QImage> &images)
+// Qt reads a bitmap image only inside an icon file, so the chosen one gets a directory of its
+// own, whose size fields (0 standing for 256) are the ones its header gave.
+QByteArray oneImageIcon(std::span<const std::uint8_t> dib, const IconImage &image)
 {
-    const QImage *fitting = nullptr;
-    const QImage *smallest = nullptr;
-    const auto area = [](const QImage &image) { return qint64(image.width()) * image.height(); };
-    for (const QImage &image : images) {
-        if (image.width() <= kPointerSize && image.height() <= kPointerSize &&
-            (!fitting || area(image) > area(*fitting)))
-            fitting = &image;
-        if (!smallest || area(image) < area(*smallest))
-            smallest = &image;
-    }
-    if (fitting)
-        return *fitting;
-    return smallest->scaled(kPointerSize, kPointerSize, Qt::KeepAspectRatio,
-                            Qt::SmoothTransformation);
+    constexpr int directoryBytes = 6 + 16;
+    QByteArray icon(directoryBytes, '\0');
+    auto *bytes = reinterpret_cast<uchar *>(icon.data());
+    qToLittleEndian<quint16>(1, bytes + 2); // an icon
+    qToLittleEndian<quint16>(1, bytes + 4); // one image
+    bytes[6] = static_cast<uchar>(image.width % 256);
+    bytes[7] = static_cast<uchar>(image.height % 256);
+    qToLittleEndian<quint16>(1, bytes + 10); // planes
+    qToLittleEndian<quint16>(static_cast<quint16>(image.bitCount), bytes + 12);
+    qToLittleEndian<quint32>(static_cast<quint32>(dib.size()), bytes + 14);
+    qToLittleEndian<quint32>(directoryBytes, bytes + 18);
+    icon.append(toByteArray(dib));
+    return icon;
+}
+
+// libpng inflates all of a PNG's image data, even what follows the last row, which a file of
+// 1 MiB can make a gigabyte. The rows of the image take at most this much, interlaced or not.
+std::size_t maxImageDataBytes(const IconImage &image)
+{
+    const std::size_t rowBytes = (std::size_t(image.width) * std::size_t(image.bitCount) + 7) / 8;
+    return 2 * std::size_t(image.height) * (1 + rowBytes) + 64;
+}
+
+QImage decodePng(std::span<const std::uint8_t> data, const IconImage &image)
+{
+    const std::vector<std::uint8_t> png = pngEssentials(data);
+    if (!inflatesToAtMost(pngImageData(png), maxImageDataBytes(image)))
+        fail(RuntimeError::Kind::InvalidPicture);
+    return decode(toByteArray(png), "png", QSize(image.width, image.height));
+}
+
+QImage pointerImage(const QImage &image)
+{
+    if (image.width() <= kPointerSide && image.height() <= kPointerSide)
+        return image;
+    return image.scaled(kPointerSide, kPointerSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace
 
 std::shared_ptr<const QtPicture> QtPicture::load(const QString &path)
 {
-    QByteArray data = readWholeFile(path);
-    checkDirectory(data);
-    return std::make_shared<const QtPicture>(pointerImage(decodeAll(data)));
+    const BoundedFile file = readBoundedFile(QFile::encodeName(path).constData(), kMaxFileBytes);
+    switch (file.status) {
+    case BoundedFile::Status::Read:
+        break;
+    case BoundedFile::Status::TooLarge:
+        fail(RuntimeError::Kind::InvalidPicture);
+    case BoundedFile::Status::CannotOpen:
+    case BoundedFile::Status::NotRegular:
+    case BoundedFile::Status::ReadFailed:
+        fail(RuntimeError::Kind::FileNotFound);
+    }
+    return fromIconFile(file.bytes);
+}
+
+std::shared_ptr<const QtPicture> QtPicture::fromIconFile(std::span<const std::uint8_t> file)
+{
+    const IconImage chosen = choosePointerImage(file);
+    const auto data = file.subspan(chosen.offset, chosen.size);
+    const QImage image =
+        chosen.encoding == IconImage::Encoding::Png
+            ? decodePng(data, chosen)
+            : decode(oneImageIcon(data, chosen), "ico", QSize(chosen.width, chosen.height));
+    return std::make_shared<const QtPicture>(pointerImage(image));
 }
 
 QtPicture::QtPicture(QImage image) : image_(std::move(image)) {}

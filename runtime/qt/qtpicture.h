@@ -7,7 +7,9 @@
 #include <QImage>
 #include <QString>
 
+#include <cstdint>
 #include <memory>
+#include <span>
 
 namespace freefall {
 
@@ -19,9 +21,14 @@ public:
     static constexpr qint64 kMaxFileBytes = 1024 * 1024;
 
     // Loads an icon file. Throws RuntimeError: FileNotFound when the path names no regular file
-    // or it cannot be opened; InvalidPicture when the file is empty, larger than kMaxFileBytes,
-    // truncated or not a decodable icon.
+    // or it cannot be opened or read; InvalidPicture when the file is larger than
+    // kMaxFileBytes or fromIconFile refuses it. Never waits for anything but the disk.
     static std::shared_ptr<const QtPicture> load(const QString &path);
+
+    // The pointer picture of an icon file's bytes: only the image that the icon directory
+    // chooses is decoded. Throws RuntimeError(InvalidPicture) when the directory is unsound,
+    // an image is larger than a pointer can be, or the chosen image does not decode.
+    static std::shared_ptr<const QtPicture> fromIconFile(std::span<const std::uint8_t> file);
 
     explicit QtPicture(QImage image);
 

@@ -1,5 +1,6 @@
 // The pointer keywords typed into the feet-per-minute box, against icon files that the tests
 // write under the keywords' exact paths, which on Linux are file names in the working directory.
+#include "boxes.h"
 #include "frmfreefall.h"
 #include "qtpicture.h"
 #include "qtregionalsettings.h"
@@ -14,6 +15,9 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
+
+#include <sys/stat.h>
 
 #include <memory>
 
@@ -74,6 +78,17 @@ QByteArray brokenIcon(const QByteArray &good, const QString &kind)
         bad[18] = char(0xFF); // the image's data offset, now far past the end
         bad[19] = char(0x7F);
         return bad;
+    }
+    if (kind == u"one image named by 8 entries") {
+        // The good icon's one entry, eight times over, all naming its one image.
+        constexpr int copies = 8;
+        QByteArray entry = good.mid(6, 16);
+        qToLittleEndian<quint32>(6 + 16 * copies, entry.data() + 12);
+        QByteArray bad = good.left(6);
+        qToLittleEndian<quint16>(copies, bad.data() + 4);
+        for (int i = 0; i < copies; ++i)
+            bad += entry;
+        return bad + good.mid(6 + 16);
     }
     if (kind == u"not an icon")
         return QByteArray("GIF89a this is not an icon at all, only a name that says so");
@@ -254,9 +269,10 @@ void TestKeywords::keywordAfterCalculation()
     QCOMPARE(window_->findChild<QLineEdit *>(u"txtStopInches"_qs)->text(), u"0.52"_qs);
     QTest::keySequence(fpm(), QKeySequence::SelectAll);
     QTest::keyClicks(fpm(), u"quartz"_qs);
-    for (const char *name :
-         {"txtImperialSpeed", "txtMetricSpeed", "txtStopInches", "txtStopMillimeters"})
-        QCOMPARE(window_->findChild<QLineEdit *>(QString::fromLatin1(name))->text(), QString());
+    for (const freefall::BoxDescription &box : freefall::kBoxes)
+        QCOMPARE(window_->findChild<QLineEdit *>(QString::fromStdU16String(std::u16string(box.name)))
+                     ->text(),
+                 QString());
     QCOMPARE(window_->mousePointer(), MousePointer::Custom);
     QCOMPARE(colourAtMiddle(pointer()), QColor(Qt::green));
 }
@@ -285,8 +301,9 @@ void TestKeywords::brokenIconFile_data()
 
     for (const char *kind :
          {"missing", "directory", "unreadable", "empty", "truncated", "truncated after the header",
-          "truncated by one byte", "corrupt image data", "corrupt directory", "not an icon",
-          "over 1 MiB"}) {
+          "truncated by one byte", "corrupt image data", "corrupt directory",
+          "one image named by 8 entries", "not an icon", "over 1 MiB", "FIFO",
+          "symbolic link loop"}) {
         QTest::addRow("%s, first picture", kind) << QString::fromLatin1(kind) << false;
         QTest::addRow("%s, after cobalt", kind) << QString::fromLatin1(kind) << true;
     }
@@ -315,6 +332,10 @@ void TestKeywords::brokenIconFile()
         QFile probe(kZinc);
         if (probe.open(QIODevice::ReadOnly))
             QSKIP("running with rights that read any file");
+    } else if (kind == u"FIFO") {
+        QCOMPARE(::mkfifo(QFile::encodeName(kZinc).constData(), 0600), 0);
+    } else if (kind == u"symbolic link loop") {
+        QVERIFY(QFile::link(kZinc, kZinc));
     } else if (kind != u"missing") {
         writeFile(kZinc, brokenIcon(zincIcon_, kind));
     }
@@ -354,9 +375,9 @@ void TestKeywords::loaderReportsWhy_data()
 
     QTest::newRow("missing") << u"missing"_qs << RuntimeError::Kind::FileNotFound;
     QTest::newRow("directory") << u"directory"_qs << RuntimeError::Kind::FileNotFound;
-    for (const char *kind :
-         {"empty", "truncated", "truncated after the header", "truncated by one byte",
-          "corrupt image data", "corrupt directory", "not an icon", "over 1 MiB"})
+    for (const char *kind : {"empty", "truncated", "truncated after the header",
+                             "truncated by one byte", "corrupt image data", "corrupt directory",
+                             "one image named by 8 entries", "not an icon", "over 1 MiB"})
         QTest::newRow(kind) << QString::fromLatin1(kind) << RuntimeError::Kind::InvalidPicture;
 }
 
