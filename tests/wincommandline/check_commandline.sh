@@ -61,8 +61,28 @@ check "unknown option" en_US.UTF-8 2 - --speed 100
 check "TEXT missing" en_US.UTF-8 2 - --imperial
 check "too many arguments" en_US.UTF-8 2 - --metric 1 2
 check "TEXT longer than nine characters" en_US.UTF-8 2 - --imperial 1234567890
+check "TEXT with a control character" en_US.UTF-8 2 - --imperial $'1\n00'
 check "a ten-digit millimetre result does not fit" en_US.UTF-8 3 - --metric 1000
 check "overflow" en_US.UTF-8 3 - --imperial 1E300
+
+# A result that cannot be written is not reported as shown: status 4 and one line on standard
+# error, for a full disk and for a closed standard output.
+for target in full closed; do
+    err=$(mktemp)
+    if [[ $target == full ]]; then
+        "${run[@]}" "$com" --imperial 100 >/dev/full 2>"$err"
+    else
+        "${run[@]}" "$com" --imperial 100 >&- 2>"$err"
+    fi
+    got=$?
+    if [[ $got == 4 && $(wc -l <"$err") == 1 ]]; then
+        echo "PASS output not written ($target)"
+    else
+        echo "FAIL output not written ($target): exit $got, standard error $(cat -A "$err")"
+        failures=$((failures + 1))
+    fi
+    rm -f "$err"
+done
 
 # --help: the usage text, and nothing else.
 help=$("${run[@]}" "$com" --help 2>/dev/null)

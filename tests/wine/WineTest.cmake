@@ -1,8 +1,10 @@
 # Windows tests of a cross build run under Wine, in one throwaway prefix that the fixture
 # wine_prefix creates before the first of them and removes after the last.
-# freefall_add_winetest(<name> SOURCES ... [LIBRARIES ...] [ENVIRONMENT ...] [DISPLAY] [MANIFEST]):
+# freefall_add_winetest(<name> SOURCES ... [LIBRARIES ...] [ENVIRONMENT ...] [DISPLAY] [MANIFEST]
+#                       [WRAPPER script]):
 # a doctest program run under Wine; DISPLAY marks a test that opens windows (skipped without an
-# X display), MANIFEST gives it the program's manifest (common controls 6).
+# X display), MANIFEST gives it the program's manifest (common controls 6), WRAPPER runs it as
+# "script STATEFILE wine-run.sh... program" to prepare the prefix first.
 #
 # Wine takes the user's locale from LC_ALL when a program starts and writes its settings into
 # the prefix's registry, where every other running program reads them: so each test names its
@@ -23,7 +25,7 @@ set_tests_properties(wine_prefix_cleanup PROPERTIES FIXTURES_CLEANUP wine_prefix
 set(CMAKE_CROSSCOMPILING_EMULATOR ${FREEFALL_WINE_RUN})
 
 function(freefall_add_winetest name)
-    cmake_parse_arguments(T "DISPLAY;MANIFEST" "" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
+    cmake_parse_arguments(T "DISPLAY;MANIFEST" "WRAPPER" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
     set(sources ${T_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/doctestmain.cpp)
     if(T_MANIFEST)
         list(APPEND sources ${PROJECT_SOURCE_DIR}/tests/wine/testmanifest.rc)
@@ -32,7 +34,10 @@ function(freefall_add_winetest name)
     target_include_directories(tst_${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
     target_link_libraries(tst_${name} PRIVATE doctest::doctest freefall_options
         freefall_win32program ${T_LIBRARIES})
-    if(T_DISPLAY)
+    if(T_WRAPPER)
+        add_test(NAME ${name} COMMAND ${T_WRAPPER} ${FREEFALL_WINE_STATE} ${FREEFALL_WINE_RUN}
+            $<TARGET_FILE:tst_${name}>)
+    elseif(T_DISPLAY)
         add_test(NAME ${name} COMMAND ${FREEFALL_WINE_RUN} --needs-display $<TARGET_FILE:tst_${name}>)
         set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77)
     else()

@@ -3,8 +3,10 @@
 // limit, the formula message and the pointer keywords as a user meets them.
 #include "windowdriver.h"
 
+#include "eventdispatch.h"
 #include "formulamessage.h"
 #include "freefalldesign.h"
+#include "runtimeerror.h"
 #include "win32optionbutton.h"
 #include "win32textbox.h"
 
@@ -14,6 +16,8 @@
 #include <oleacc.h>
 
 #include <atomic>
+#include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -784,4 +788,85 @@ TEST_CASE("a change of DPI scales the layout and the fonts")
     GetClientRect(window, &client);
     CHECK(client.right == 527);
     CHECK(client.bottom == 252);
+}
+
+namespace {
+
+// An EDIT under a bare parent window that passes its EN_CHANGE to a Win32TextBox, as the
+// calculator window does, and counts the Change events it raises.
+struct EditHarness
+{
+    EventDispatch dispatch;
+    HWND parent = nullptr;
+    HWND edit = nullptr;
+    std::unique_ptr<Win32TextBox> box;
+    std::function<void()> onChange;
+    int changes = 0;
+
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        auto *self = reinterpret_cast<EditHarness *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (self && message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE && self->box &&
+            self->box->takeChange()) {
+            ++self->changes;
+            if (self->onChange)
+                self->dispatch.raise(self->onChange);
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+
+    EditHarness()
+    {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"FreefallEditHarness";
+        RegisterClassW(&windowClass);
+        parent = CreateWindowExW(0, L"FreefallEditHarness", L"", WS_OVERLAPPEDWINDOW, 0, 0, 200,
+                                 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetWindowLongPtrW(parent, GWLP_USERDATA, LONG_PTR(this));
+        edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 150,
+                               20, parent, HMENU(INT_PTR(100)), GetModuleHandleW(nullptr), nullptr);
+        box = std::make_unique<Win32TextBox>(edit, 9, dispatch);
+    }
+    ~EditHarness() { DestroyWindow(parent); }
+};
+
+} // namespace
+
+TEST_CASE("a program write raises Change inside the write, once, and only when the text changes")
+{
+    EditHarness harness;
+    REQUIRE(harness.edit);
+    CHECK(SendMessageW(harness.edit, EM_GETLIMITTEXT, 0, 0) == 9);
+
+    bool inWrite = false;
+    std::vector<std::u16string> seen;
+    harness.onChange = [&] {
+        seen.push_back(harness.box->text() + (inWrite ? u" inside" : u" outside"));
+    };
+    const auto write = [&](std::u16string_view text) {
+        inWrite = true;
+        harness.box->setText(text);
+        inWrite = false;
+    };
+    write(u"100");
+    write(u"100");           // the same text: no event
+    write(u"1234567890123"); // cut to nine characters
+    write(u"123456789");     // the cut text again: no event
+    write(u"");
+    CHECK(seen == std::vector<std::u16string>{u"100 inside", u"123456789 inside", u" inside"});
+    CHECK(harness.changes == 3);
+
+    // A handler nested in a write may write again; an error it leaves reaches the writer.
+    harness.onChange = [&] {
+        if (harness.box->text() == u"zinc")
+            harness.box->setText(u"");
+        else if (harness.box->text() == u"fail")
+            throw RuntimeError(RuntimeError::Kind::FileNotFound);
+    };
+    write(u"zinc");
+    CHECK(harness.box->text().empty());
+    CHECK_THROWS_AS(write(u"fail"), RuntimeError);
+    CHECK(harness.box->text() == u"fail");
 }
