@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace freefall {
@@ -376,7 +377,9 @@ void frmFreefall::onSetFocus()
 void frmFreefall::onDpiChanged(int dpi, const RECT &suggested)
 {
     dpi_ = dpi;
-    fonts_ = std::make_unique<DesignFonts>(dpi_);
+    // The controls keep the old fonts until the layout gives them the new ones.
+    std::unique_ptr<DesignFonts> previous =
+        std::exchange(fonts_, std::make_unique<DesignFonts>(dpi_));
     applyLayout();
     fitWindowToClient(POINT{suggested.left, suggested.top});
 }
