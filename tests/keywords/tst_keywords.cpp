@@ -270,9 +270,10 @@ void TestKeywords::keywordAfterCalculation()
     QTest::keySequence(fpm(), QKeySequence::SelectAll);
     QTest::keyClicks(fpm(), u"quartz"_qs);
     for (const freefall::BoxDescription &box : freefall::kBoxes)
-        QCOMPARE(window_->findChild<QLineEdit *>(QString::fromStdU16String(std::u16string(box.name)))
-                     ->text(),
-                 QString());
+        QCOMPARE(
+            window_->findChild<QLineEdit *>(QString::fromStdU16String(std::u16string(box.name)))
+                ->text(),
+            QString());
     QCOMPARE(window_->mousePointer(), MousePointer::Custom);
     QCOMPARE(colourAtMiddle(pointer()), QColor(Qt::green));
 }

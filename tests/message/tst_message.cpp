@@ -102,7 +102,8 @@ QStringList TestMessage::boxTexts() const
 {
     QStringList texts;
     for (const freefall::BoxDescription &box : freefall::kBoxes)
-        texts << window_->findChild<QLineEdit *>(QString::fromStdU16String(std::u16string(box.name)))
+        texts << window_
+                     ->findChild<QLineEdit *>(QString::fromStdU16String(std::u16string(box.name)))
                      ->text();
     return texts;
 }
