@@ -2,7 +2,18 @@
 # and run on every platform, with no toolkit.
 # freefall_add_qtest(<name> SOURCES ... [LIBRARIES ...]): a Qt Test program run by CTest on the
 # offscreen platform, so widget tests need no display.
-find_package(doctest 2.4 REQUIRED)
+if(CMAKE_CROSSCOMPILING)
+    # doctest is a single header. The build machine's copy is used, from a directory of its own:
+    # the build machine's include directory would put its C library's headers before the
+    # target's.
+    find_file(FREEFALL_DOCTEST_HEADER doctest/doctest.h PATHS /usr/include /usr/local/include
+        NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+    configure_file(${FREEFALL_DOCTEST_HEADER} ${CMAKE_BINARY_DIR}/doctest/doctest/doctest.h COPYONLY)
+    add_library(doctest::doctest INTERFACE IMPORTED)
+    target_include_directories(doctest::doctest SYSTEM INTERFACE ${CMAKE_BINARY_DIR}/doctest)
+else()
+    find_package(doctest 2.4 REQUIRED)
+endif()
 
 function(freefall_add_coretest name)
     cmake_parse_arguments(T "" "" "SOURCES;LIBRARIES" ${ARGN})
@@ -10,6 +21,11 @@ function(freefall_add_coretest name)
     target_include_directories(tst_${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
     target_link_libraries(tst_${name} PRIVATE doctest::doctest freefall_options ${T_LIBRARIES})
     add_test(NAME ${name} COMMAND tst_${name})
+    # On Windows, built here and run under Wine (tests/wine/WineTest.cmake).
+    if(TARGET freefall_win32program)
+        target_link_libraries(tst_${name} PRIVATE freefall_win32program)
+        freefall_wine_test_properties(${name})
+    endif()
 endfunction()
 
 function(freefall_add_qtest name)

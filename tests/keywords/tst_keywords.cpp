@@ -1,5 +1,6 @@
 // The pointer keywords typed into the feet-per-minute box, against icon files that the tests
 // write under the keywords' exact paths, which on Linux are file names in the working directory.
+#include "boxes.h"
 #include "frmfreefall.h"
 #include "qtpicture.h"
 #include "qtregionalsettings.h"
@@ -268,9 +269,11 @@ void TestKeywords::keywordAfterCalculation()
     QCOMPARE(window_->findChild<QLineEdit *>(u"txtStopInches"_qs)->text(), u"0.52"_qs);
     QTest::keySequence(fpm(), QKeySequence::SelectAll);
     QTest::keyClicks(fpm(), u"quartz"_qs);
-    for (const char *name :
-         {"txtImperialSpeed", "txtMetricSpeed", "txtStopInches", "txtStopMillimeters"})
-        QCOMPARE(window_->findChild<QLineEdit *>(QString::fromLatin1(name))->text(), QString());
+    for (const freefall::BoxDescription &box : freefall::kBoxes)
+        QCOMPARE(
+            window_->findChild<QLineEdit *>(QString::fromStdU16String(std::u16string(box.name)))
+                ->text(),
+            QString());
     QCOMPARE(window_->mousePointer(), MousePointer::Custom);
     QCOMPARE(colourAtMiddle(pointer()), QColor(Qt::green));
 }

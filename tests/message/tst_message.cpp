@@ -1,5 +1,6 @@
 // The formula message as the user sees it: opened from the menu, by Ctrl+S or by Alt+H then S;
 // titled, OK only, no icon, its eighteen lines shown as written; the boxes left alone.
+#include "boxes.h"
 #include "frmfreefall.h"
 #include "qtmessagebox.h"
 #include "qtregionalsettings.h"
@@ -100,9 +101,10 @@ void TestMessage::cleanup()
 QStringList TestMessage::boxTexts() const
 {
     QStringList texts;
-    for (const char *name :
-         {"txtImperialSpeed", "txtMetricSpeed", "txtStopInches", "txtStopMillimeters"})
-        texts << window_->findChild<QLineEdit *>(QString::fromLatin1(name))->text();
+    for (const freefall::BoxDescription &box : freefall::kBoxes)
+        texts << window_
+                     ->findChild<QLineEdit *>(QString::fromStdU16String(std::u16string(box.name)))
+                     ->text();
     return texts;
 }
 

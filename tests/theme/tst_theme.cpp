@@ -2,8 +2,8 @@
 // pixels in a light theme, dark themes and high-contrast themes; in the light theme the designed
 // colours show unchanged, and a theme changed while the window is open is followed.
 #include "frmfreefall.h"
-#include "readablecolour.h"
 #include "qtregionalsettings.h"
+#include "readablecolour.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,5 +1,6 @@
 // The window as a user works it: typing, Enter and the default button, mode switches, Clear,
 // access keys, tab order, tooltips, accessible text, fonts, geometry and the title.
+#include "boxes.h"
 #include "frmfreefall.h"
 #include "qtregionalsettings.h"
 #include "textboxedit.h"
@@ -26,8 +27,16 @@ using freefall::TextBoxEdit;
 
 namespace {
 
-const QStringList kBoxNames = {u"txtImperialSpeed"_qs, u"txtMetricSpeed"_qs, u"txtStopInches"_qs,
-                               u"txtStopMillimeters"_qs};
+// The four boxes' names, in the order of their description.
+QStringList boxNames()
+{
+    QStringList names;
+    for (const freefall::BoxDescription &box : freefall::kBoxes)
+        names << QString::fromStdU16String(std::u16string(box.name));
+    return names;
+}
+
+const QStringList kBoxNames = boxNames();
 
 // A colour of 0x00BBGGRR, as the handlers give it.
 QColor fromBgr(quint32 bgr)

@@ -1,0 +1,72 @@
+// The console companion freefall.com: cmd.exe and PowerShell run it before Freefall.exe when
+// the user types "freefall", so the command line answers in the console and the prompt comes
+// back after the output. Without arguments it opens the window program beside it and returns.
+#include "commandline.h"
+#include "consoleoutput.h"
+#include "win32regionalsettings.h"
+
+#include <windows.h>
+
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr wchar_t kWindowProgram[] = L"Freefall.exe";
+
+std::wstring programBeside()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+        if (length == 0)
+            return kWindowProgram;
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    path.resize(path.find_last_of(L"\\/") + 1);
+    return path + kWindowProgram;
+}
+
+int openWindow(std::ostream &err)
+{
+    std::wstring program = programBeside();
+    std::wstring commandLine = L"\"" + program + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+        err << "freefall: cannot open the window: Freefall.exe does not start from the folder of "
+               "freefall.com\n";
+        return freefall::ExitUsage;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return freefall::ExitShown;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t *argv[])
+{
+    freefall::HandleOutput errBuffer(GetStdHandle(STD_ERROR_HANDLE));
+    std::ostream err(&errBuffer);
+
+    std::vector<std::u16string> arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.emplace_back(argv[i], argv[i] + wcslen(argv[i]));
+    const auto regional = [] { return std::make_unique<const freefall::Win32RegionalSettings>(); };
+    std::ostringstream out;
+    const std::optional<int> status = freefall::runCommandLine(arguments, regional, out, err);
+    const int result = status ? freefall::writeStandardOutput(GetStdHandle(STD_OUTPUT_HANDLE),
+                                                              out.str(), *status, err)
+                              : openWindow(err);
+    err.flush();
+    return result;
+}

@@ -1,0 +1,111 @@
+// Reads the locale's number settings with GetLocaleInfoEx and turns them into the description
+// of a number format.
+#include "localenumbersettings.h"
+
+#include "numbertext.h"
+#include "widetext.h"
+
+#include <windows.h>
+
+#include <charconv>
+#include <vector>
+
+namespace freefall {
+
+namespace {
+
+std::u16string localeText(LCTYPE type, std::u16string fallback)
+{
+    // Every number setting is at most a few characters; 80 is the documented maximum.
+    wchar_t buffer[80];
+    const int length =
+        GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, buffer, int(std::size(buffer)));
+    if (length <= 0)
+        return fallback;
+    return fromWide(std::wstring_view(buffer, std::size_t(length - 1)));
+}
+
+int localeNumber(LCTYPE type, int fallback)
+{
+    DWORD value = 0;
+    const int length =
+        GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type | LOCALE_RETURN_NUMBER,
+                        reinterpret_cast<wchar_t *>(&value), sizeof value / sizeof(wchar_t));
+    return length > 0 ? int(value) : fallback;
+}
+
+// "3;2;0" as {3, 2, 0}; none for anything that is not digits between semicolons.
+std::optional<std::vector<int>> groupSizes(std::u16string_view grouping)
+{
+    std::vector<int> sizes;
+    std::string ascii;
+    for (std::size_t start = 0; start <= grouping.size();) {
+        std::size_t end = grouping.find(u';', start);
+        if (end == std::u16string_view::npos)
+            end = grouping.size();
+        ascii.clear();
+        for (char16_t c : grouping.substr(start, end - start)) {
+            if (c < u'0' || c > u'9')
+                return std::nullopt;
+            ascii.push_back(char(c));
+        }
+        int size = 0;
+        if (ascii.empty() ||
+            std::from_chars(ascii.data(), ascii.data() + ascii.size(), size).ec != std::errc())
+            return std::nullopt;
+        sizes.push_back(size);
+        start = end + 1;
+    }
+    return sizes;
+}
+
+} // namespace
+
+LocaleNumberSettings userLocaleNumberSettings()
+{
+    const LocaleNumberSettings defaults;
+    LocaleNumberSettings s;
+    s.decimalSeparator = localeText(LOCALE_SDECIMAL, defaults.decimalSeparator);
+    s.groupSeparator = localeText(LOCALE_STHOUSAND, defaults.groupSeparator);
+    s.grouping = localeText(LOCALE_SGROUPING, defaults.grouping);
+    s.negativeSign = localeText(LOCALE_SNEGATIVESIGN, defaults.negativeSign);
+    s.negativeOrder = localeNumber(LOCALE_INEGNUMBER, defaults.negativeOrder);
+    s.leadingZero = localeNumber(LOCALE_ILZERO, 1) != 0;
+    s.decimals = localeNumber(LOCALE_IDIGITS, defaults.decimals);
+    return s;
+}
+
+std::optional<NumberFormat> describedFormat(const LocaleNumberSettings &settings)
+{
+    if (!settings.leadingZero)
+        return std::nullopt;
+    NumberFormat format;
+    switch (settings.negativeOrder) {
+    case 1:
+        format.minusSign = settings.negativeSign;
+        break;
+    case 2:
+        format.minusSign = settings.negativeSign + u" ";
+        break;
+    default: // parentheses or a sign after the number
+        return std::nullopt;
+    }
+    // A trailing 0 repeats the last size; without it the leading digits stay ungrouped.
+    const std::optional<std::vector<int>> sizes = groupSizes(settings.grouping);
+    if (!sizes || sizes->back() != 0)
+        return std::nullopt;
+    if (sizes->size() != 2 && sizes->size() != 3)
+        return std::nullopt;
+    format.leastGroup = (*sizes)[0];
+    format.higherGroups = (*sizes)[sizes->size() - 2];
+    format.decimalSeparator = settings.decimalSeparator;
+    format.groupSeparator = settings.groupSeparator;
+    format.decimals = settings.decimals;
+    // Windows groups every number with more digits than the least group ("1.234" in es-ES).
+    format.leadingAtLeast = 1;
+    if (!NumberText::canDescribe(format))
+        return std::nullopt;
+    return format;
+}
+
+} // namespace freefall

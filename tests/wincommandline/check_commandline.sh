@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# The console companion freefall.com under Wine: the four lines (Windows line ends, UTF-8), the
+# exit statuses of the README, errors as one line on standard error and nothing on standard
+# output, and the regional settings of the user's locale.
+# Usage: check_commandline.sh WINE_RUN... -- FREEFALL_COM
+set -uo pipefail
+
+run=()
+while [[ $1 != -- ]]; do run+=("$1"); shift; done
+shift
+com=$1
+failures=0
+nbsp=$'\u00a0'
+
+# check NAME LOCALE STATUS EXPECTED_STDOUT ARGUMENTS... ; EXPECTED_STDOUT "-" means: empty, with
+# one line on standard error.
+check() {
+    local name=$1 locale=$2 status=$3 expected=$4
+    shift 4
+    local out err got
+    out=$(mktemp) err=$(mktemp)
+    FREEFALL_WINE_LOCALE=$locale "${run[@]}" "$com" "$@" >"$out" 2>"$err"
+    got=$?
+    local problems=()
+    [[ $got == "$status" ]] || problems+=("exit status $got, expected $status")
+    if [[ $expected == - ]]; then
+        [[ ! -s $out ]] || problems+=("standard output not empty: $(cat -A "$out")")
+        [[ $(wc -l <"$err") == 1 ]] || problems+=("standard error is not one line: $(cat -A "$err")")
+    else
+        local want
+        want=$(mktemp)
+        printf '%s\n' "$expected" | sed 's/$/\r/' >"$want"
+        cmp -s "$want" "$out" || problems+=("standard output $(cat -A "$out"), expected $(cat -A "$want")")
+        [[ ! -s $err ]] || problems+=("standard error not empty: $(cat "$err")")
+        rm -f "$want"
+    fi
+    if [[ ${#problems[@]} -eq 0 ]]; then
+        echo "PASS $name"
+    else
+        echo "FAIL $name: ${problems[*]}"
+        failures=$((failures + 1))
+    fi
+    rm -f "$out" "$err"
+}
+
+lines() { printf '%s\n' "$@"; }
+
+check "imperial 100" en_US.UTF-8 0 "$(lines 'FPM 100' 'MPS 0.51' 'IN 0.52' 'MM 13.21')" --imperial 100
+check "metric 50, cut to nine characters" en_US.UTF-8 0 \
+    "$(lines 'FPM 9,842.52' 'MPS 50' 'IN 5,014.02' 'MM 127,356.0')" --metric 50
+check "Val reads 12abc as 12" en_US.UTF-8 0 "$(lines 'FPM 12abc' 'MPS 0.06' 'IN 0.01' 'MM 0.25')" --imperial 12abc
+check "1 ft/min: 5.17e-5 inches shows 0.00" en_US.UTF-8 0 "$(lines 'FPM 1' 'MPS 0.01' 'IN 0.00' 'MM 0.00')" --imperial 1
+check "German regional settings" de_DE.UTF-8 0 "$(lines 'FPM 1000' 'MPS 5,08' 'IN 51,76' 'MM 1.314,70')" --imperial 1000
+check "French regional settings" fr_FR.UTF-8 0 \
+    "$(lines "FPM 9${nbsp}842,52" 'MPS 50' "IN 5${nbsp}014,02" "MM 127${nbsp}356,0")" --metric 50
+check "version" en_US.UTF-8 0 "$(lines 'Freefall 1.00')" --version
+check "zero" en_US.UTF-8 1 - --imperial 0
+check "negative" en_US.UTF-8 1 - --metric -5
+check "not a number" en_US.UTF-8 1 - --imperial abc
+check "unknown option" en_US.UTF-8 2 - --speed 100
+check "TEXT missing" en_US.UTF-8 2 - --imperial
+check "too many arguments" en_US.UTF-8 2 - --metric 1 2
+check "TEXT longer than nine characters" en_US.UTF-8 2 - --imperial 1234567890
+check "TEXT with a control character" en_US.UTF-8 2 - --imperial $'1\n00'
+check "a ten-digit millimetre result does not fit" en_US.UTF-8 3 - --metric 1000
+check "overflow" en_US.UTF-8 3 - --imperial 1E300
+
+# A result that cannot be written is not reported as shown: status 4 and one line on standard
+# error, for a full disk and for a closed standard output.
+for target in full closed; do
+    err=$(mktemp)
+    if [[ $target == full ]]; then
+        "${run[@]}" "$com" --imperial 100 >/dev/full 2>"$err"
+    else
+        "${run[@]}" "$com" --imperial 100 >&- 2>"$err"
+    fi
+    got=$?
+    if [[ $got == 4 && $(wc -l <"$err") == 1 ]]; then
+        echo "PASS output not written ($target)"
+    else
+        echo "FAIL output not written ($target): exit $got, standard error $(cat -A "$err")"
+        failures=$((failures + 1))
+    fi
+    rm -f "$err"
+done
+
+# --help: the usage text, and nothing else.
+help=$("${run[@]}" "$com" --help 2>/dev/null)
+if [[ $? == 0 && $help == Usage:* ]]; then echo "PASS help"; else echo "FAIL help: $help"; failures=$((failures + 1)); fi
+
+exit $((failures > 0))

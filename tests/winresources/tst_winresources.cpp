@@ -1,0 +1,204 @@
+// The resources of the built Freefall.exe, as Windows reads them from the executable: the icon
+// group of two images with the .ico file's bytes, the version record field by field, and the
+// manifest.
+#include <doctest/doctest.h>
+
+#include <windows.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring widen(const char *text)
+{
+    return std::wstring(text, text + std::strlen(text));
+}
+
+std::wstring besideThisProgram(const char *name)
+{
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, length);
+    return folder.substr(0, folder.find_last_of(L"\\/") + 1) + widen(name);
+}
+
+std::vector<std::uint8_t> readFile(const std::wstring &path)
+{
+    std::vector<std::uint8_t> bytes;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return bytes;
+    bytes.resize(GetFileSize(file, nullptr));
+    DWORD read = 0;
+    ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
+}
+
+unsigned le16(const std::uint8_t *p)
+{
+    return unsigned(p[0]) | unsigned(p[1]) << 8;
+}
+
+unsigned le32(const std::uint8_t *p)
+{
+    return le16(p) | le16(p + 2) << 16;
+}
+
+struct Module
+{
+    HMODULE handle = LoadLibraryExW(besideThisProgram(FREEFALL_EXE).c_str(), nullptr,
+                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ~Module()
+    {
+        if (handle)
+            FreeLibrary(handle);
+    }
+
+    std::vector<std::uint8_t> resource(const wchar_t *type, const wchar_t *name) const
+    {
+        HRSRC found = FindResourceW(handle, name, type);
+        if (!found)
+            return {};
+        const auto *data =
+            static_cast<const std::uint8_t *>(LockResource(LoadResource(handle, found)));
+        return std::vector<std::uint8_t>(data, data + SizeofResource(handle, found));
+    }
+};
+
+BOOL CALLBACK collectName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR names)
+{
+    reinterpret_cast<std::vector<std::wstring> *>(names)->push_back(
+        IS_INTRESOURCE(name) ? L"#" + std::to_wstring(ULONG_PTR(name)) : std::wstring(name));
+    return TRUE;
+}
+
+} // namespace
+
+TEST_CASE("the executable's icon: one group of a 32x32 and a 16x16 image of 16 colours")
+{
+    const Module exe;
+    REQUIRE(exe.handle);
+    std::vector<std::wstring> groups;
+    EnumResourceNamesW(exe.handle, RT_GROUP_ICON, collectName, LONG_PTR(&groups));
+    // The shell shows the first group; there is only this one.
+    REQUIRE(groups == std::vector<std::wstring>{L"IDI_ICON1"});
+
+    const std::vector<std::uint8_t> group = exe.resource(RT_GROUP_ICON, L"IDI_ICON1");
+    const std::vector<std::uint8_t> ico = readFile(widen(FREEFALL_ICO));
+    REQUIRE(group.size() == 6 + 2 * 14);
+    REQUIRE(ico.size() > 6 + 2 * 16);
+    CHECK(le16(&group[2]) == 1); // icons
+    CHECK(le16(&group[4]) == 2);
+    const unsigned sides[] = {32, 16};
+    for (unsigned i = 0; i < 2; ++i) {
+        CAPTURE(sides[i]);
+        const std::uint8_t *entry = &group[6 + 14 * i];
+        CHECK(entry[0] == sides[i]);
+        CHECK(entry[1] == sides[i]);
+        CHECK(entry[2] == 16); // colours
+        CHECK(le16(entry + 4) == 1);
+        CHECK(le16(entry + 6) == 4); // bits per pixel
+        const std::vector<std::uint8_t> image =
+            exe.resource(RT_ICON, MAKEINTRESOURCEW(le16(entry + 12)));
+        CHECK(image.size() == le32(entry + 8));
+        const std::uint8_t *icoEntry = &ico[6 + 16 * i];
+        REQUIRE(le32(icoEntry + 12) + le32(icoEntry + 8) <= ico.size());
+        const std::vector<std::uint8_t> fromIco(ico.begin() + le32(icoEntry + 12),
+                                                ico.begin() + le32(icoEntry + 12) +
+                                                    le32(icoEntry + 8));
+        CHECK(image == fromIco);
+        // A 4-bit bitmap with its mask: the header says so too.
+        REQUIRE(image.size() > 40);
+        CHECK(le32(&image[0]) == 40);
+        CHECK(le32(&image[4]) == sides[i]);
+        CHECK(le32(&image[8]) == 2 * sides[i]);
+        CHECK(le16(&image[14]) == 4);
+    }
+}
+
+TEST_CASE("the version record, as the file's properties show it")
+{
+    const std::wstring exe = besideThisProgram(FREEFALL_EXE);
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(exe.c_str(), &ignored);
+    REQUIRE(size > 0);
+    std::vector<std::uint8_t> record(size);
+    REQUIRE(GetFileVersionInfoW(exe.c_str(), 0, size, record.data()));
+
+    VS_FIXEDFILEINFO *fixed = nullptr;
+    UINT length = 0;
+    REQUIRE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void **>(&fixed), &length));
+    REQUIRE(length == sizeof(VS_FIXEDFILEINFO));
+    CHECK(fixed->dwSignature == 0xFEEF04BDu);
+    CHECK(fixed->dwStrucVersion == 0x00010000u);
+    CHECK(fixed->dwFileVersionMS == 0x00010000u); // 1.0
+    CHECK(fixed->dwFileVersionLS == 0u);          // .0.0
+    CHECK(fixed->dwProductVersionMS == 0x00010000u);
+    CHECK(fixed->dwProductVersionLS == 0u);
+    CHECK(fixed->dwFileFlagsMask == 0x3Fu);
+    CHECK(fixed->dwFileFlags == 0u);
+    CHECK(fixed->dwFileOS == VOS__WINDOWS32);
+    CHECK(fixed->dwFileType == VFT_APP);
+    CHECK(fixed->dwFileSubtype == VFT2_UNKNOWN);
+    CHECK(fixed->dwFileDateMS == 0u);
+    CHECK(fixed->dwFileDateLS == 0u);
+
+    WORD *translation = nullptr;
+    REQUIRE(VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation",
+                           reinterpret_cast<void **>(&translation), &length));
+    REQUIRE(length == 4);
+    CHECK(translation[0] == 0x0409); // US English
+    CHECK(translation[1] == 1200);   // UTF-16
+
+    struct Row
+    {
+        const wchar_t *key;
+        const wchar_t *value; // nullptr: any text that is not empty
+    };
+    const Row rows[] = {
+        {L"FileVersion", L"1.00"},
+        {L"ProductVersion", L"1.00"},
+        {L"FileDescription", L"Calculate gravity stopping distances"},
+        {L"InternalName", L"Freefall"},
+        {L"OriginalFilename", L"Freefall.exe"},
+        {L"Comments", L"Be my guest!"},
+        {L"ProductName", nullptr},
+        {L"CompanyName", nullptr},
+    };
+    for (const Row &row : rows) {
+        CAPTURE(std::string(row.key, row.key + wcslen(row.key)));
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + row.key;
+        wchar_t *value = nullptr;
+        REQUIRE(VerQueryValueW(record.data(), path.c_str(), reinterpret_cast<void **>(&value),
+                               &length));
+        const std::wstring text(value, wcsnlen(value, length));
+        if (row.value)
+            CHECK(text == row.value);
+        else
+            CHECK(!text.empty());
+    }
+}
+
+TEST_CASE("the manifest asks for common controls 6, per-monitor DPI awareness and no elevation")
+{
+    const Module exe;
+    REQUIRE(exe.handle);
+    const std::vector<std::uint8_t> manifest = exe.resource(RT_MANIFEST, MAKEINTRESOURCEW(1));
+    const std::string text(manifest.begin(), manifest.end());
+    for (const char *part :
+         {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+          "<dpiAwareness "
+          "xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2",
+          "<dpiAware "
+          "xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</dpiAware>",
+          "level=\"asInvoker\""}) {
+        CAPTURE(part);
+        CHECK(text.find(part) != std::string::npos);
+    }
+}
