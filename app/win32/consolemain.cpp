@@ -1,14 +1,15 @@
 // The console companion freefall.com: cmd.exe and PowerShell run it before Freefall.exe when
 // the user types "freefall", so the command line answers in the console and the prompt comes
 // back after the output. Without arguments it opens the window program beside it and returns.
+#include "codepagetext.h"
 #include "commandline.h"
 #include "consoleoutput.h"
+#include "handleinput.h"
 #include "win32regionalsettings.h"
 
 #include <windows.h>
 
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -61,12 +62,18 @@ int wmain(int argc, wchar_t *argv[])
     std::vector<std::u16string> arguments;
     for (int i = 1; i < argc; ++i)
         arguments.emplace_back(argv[i], argv[i] + wcslen(argv[i]));
-    const auto regional = [] { return std::make_unique<const freefall::Win32RegionalSettings>(); };
-    std::ostringstream out;
-    const std::optional<int> status = freefall::runCommandLine(arguments, regional, out, err);
-    const int result = status ? freefall::writeStandardOutput(GetStdHandle(STD_OUTPUT_HANDLE),
-                                                              out.str(), *status, err)
-                              : openWindow(err);
+    const auto regional = [](freefall::RegionalUse) {
+        return std::make_unique<const freefall::Win32RegionalSettings>();
+    };
+    const HANDLE standardOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    freefall::HandleOutput outBuffer(standardOutput);
+    std::ostream out(&outBuffer);
+    freefall::HandleInput inBytes(GetStdHandle(STD_INPUT_HANDLE));
+    const freefall::CodePageText decoder(inBytes.isConsole() ? CP_UTF8 : CP_ACP);
+    freefall::StandardInput input{inBytes, decoder, freefall::reachesReaderAtOnce(standardOutput)};
+    const std::optional<int> status =
+        freefall::runCommandLine(arguments, regional, input, out, err);
+    const int result = status ? *status : openWindow(err);
     err.flush();
     return result;
 }

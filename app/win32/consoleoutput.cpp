@@ -2,9 +2,7 @@
 // UTF-16 whatever its code page; a redirected stream gets the bytes as Windows text, CR LF.
 #include "consoleoutput.h"
 
-#include "commandline.h"
-
-#include <ostream>
+#include <cerrno>
 
 namespace freefall {
 
@@ -34,18 +32,21 @@ bool writeToFile(HANDLE handle, std::string_view utf8)
            written == text.size();
 }
 
-std::string lastErrorText()
+// The command line describes a failed write by errno, as the C library does.
+int errnoOf(DWORD error)
 {
-    const DWORD error = GetLastError();
-    char *message = nullptr;
-    const DWORD length = FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<char *>(&message), 0, nullptr);
-    std::string text = length > 0 ? std::string(message, length) : "write failed";
-    LocalFree(message);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.'))
-        text.pop_back();
-    return text;
+    switch (error) {
+    case ERROR_BROKEN_PIPE:
+    case ERROR_NO_DATA:
+        return EPIPE;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return ENOSPC;
+    case ERROR_INVALID_HANDLE:
+        return EBADF;
+    default:
+        return EIO;
+    }
 }
 
 } // namespace
@@ -60,12 +61,10 @@ bool writeToHandle(HANDLE handle, std::string_view utf8)
     return GetConsoleMode(handle, &mode) ? writeToConsole(handle, utf8) : writeToFile(handle, utf8);
 }
 
-int writeStandardOutput(HANDLE handle, std::string_view text, int status, std::ostream &err)
+bool reachesReaderAtOnce(HANDLE handle)
 {
-    if (text.empty() || writeToHandle(handle, text))
-        return status;
-    err << "freefall: cannot write to standard output: " << lastErrorText() << '\n';
-    return ExitNotWritten;
+    const DWORD type = GetFileType(handle);
+    return type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE;
 }
 
 HandleOutput::int_type HandleOutput::overflow(int_type c)
@@ -87,7 +86,10 @@ int HandleOutput::sync()
         return 0;
     const bool written = writeToHandle(handle_, pending_);
     pending_.clear();
-    return written ? 0 : -1;
+    if (written)
+        return 0;
+    errno = errnoOf(GetLastError());
+    return -1;
 }
 
 } // namespace freefall

@@ -14,13 +14,13 @@ namespace freefall {
 // GetLastError).
 bool writeToHandle(HANDLE handle, std::string_view utf8);
 
-// The command line's standard output, handed over in one piece and checked to arrive, as
-// writeStandardOutput does on Linux: returns status when all of it was written, otherwise says
-// why on err in one line and returns ExitNotWritten.
-int writeStandardOutput(HANDLE handle, std::string_view text, int status, std::ostream &err);
+// Whether what is written to the handle reaches a reader at once: a console or a pipe, rather
+// than a file.
+bool reachesReaderAtOnce(HANDLE handle);
 
-// An output stream buffer over a handle, for standard error: collects the text and writes it on
-// flush.
+// An output stream buffer over a handle, for standard output and error: collects the text and
+// writes it on flush. A failed write fails the stream and leaves its reason in errno, where the
+// command line looks for it.
 class HandleOutput final : public std::streambuf
 {
 public:

@@ -84,6 +84,35 @@ for target in full closed; do
     rm -f "$err"
 done
 
+# The batch form: a line per input line, tab-separated, CR LF out whatever the line ends in; a
+# refused line keeps its place and is named on standard error; the first failing line's status.
+batch() {
+    local name=$1 input=$2 status=$3 expected=$4 errors=$5
+    local out err got problems=()
+    out=$(mktemp) err=$(mktemp)
+    printf '%b' "$input" | FREEFALL_WINE_LOCALE=en_US.UTF-8 "${run[@]}" "$com" --imperial - \
+        >"$out" 2>"$err"
+    got=$?
+    [[ $got == "$status" ]] || problems+=("exit status $got, expected $status")
+    [[ $(cat "$out") == "$(printf '%b' "$expected")" ]] ||
+        problems+=("standard output $(cat -A "$out")")
+    [[ $(tr -d '\r' <"$err") == "$(printf '%b' "$errors")" ]] ||
+        problems+=("standard error $(cat -A "$err")")
+    if [[ ${#problems[@]} -eq 0 ]]; then
+        echo "PASS batch: $name"
+    else
+        echo "FAIL batch: $name: ${problems[*]}"
+        failures=$((failures + 1))
+    fi
+    rm -f "$out" "$err"
+}
+batch "LF and CR LF, last line without a line end" '100\n200\r\n1000' 0 \
+    '100\t0.51\t0.52\t13.21\r\n200\t1.02\t2.07\t52.58\r\n1000\t5.08\t51.76\t1,314.70\r' ''
+batch "bad lines among good ones" '100\r\nabc\r\n1E300\r\n5' 1 \
+    '100\t0.51\t0.52\t13.21\r\n\t\t\t\r\n\t\t\t\r\n5\t0.03\t0.00\t0.00\r' \
+    'freefall: line 2: the speed must be a number greater than zero\nfreefall: line 3: no result: the calculation overflowed'
+batch "empty input" '' 0 '' ''
+
 # --help: the usage text, and nothing else.
 help=$("${run[@]}" "$com" --help 2>/dev/null)
 if [[ $? == 0 && $help == Usage:* ]]; then echo "PASS help"; else echo "FAIL help: $help"; failures=$((failures + 1)); fi
