@@ -20,8 +20,6 @@ namespace {
 constexpr double kAlwaysFits = 999999.0;
 constexpr double kNeverFits = 1e9;
 
-}
-
 } // namespace
 
 void checkReadBack(std::u16string_view typed, const RegionalSettings &regional)
