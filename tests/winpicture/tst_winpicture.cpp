@@ -2,6 +2,7 @@
 // PNG images included, and a path that is no disk file refused without waiting on it.
 #include "runtimeerror.h"
 #include "win32picture.h"
+#include "winfile.h"
 
 #include <doctest/doctest.h>
 
@@ -12,6 +13,8 @@
 #include <vector>
 
 using namespace freefall;
+
+using freefall::testing::readFile;
 
 namespace {
 
@@ -25,21 +28,6 @@ std::wstring temporaryFile(const wchar_t *name)
 std::u16string toU16(const std::wstring &text)
 {
     return std::u16string(text.begin(), text.end());
-}
-
-std::vector<std::uint8_t> readFile(const std::wstring &path)
-{
-    std::vector<std::uint8_t> bytes;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    bytes.resize(GetFileSize(file, nullptr));
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
 }
 
 void writeFile(const std::wstring &path, const std::vector<std::uint8_t> &bytes)

@@ -2,6 +2,7 @@
 // texts Calculate writes under the locales of Wine's data (where they differ from Linux's, the
 // rows say so). FREEFALL_TEST_LOCALE names the locale the run expects Wine to give it.
 #include "calculation.h"
+#include "doctesttext.h"
 #include "localenumbersettings.h"
 #include "runtimeerror.h"
 #include "win32regionalsettings.h"
@@ -15,26 +16,6 @@
 #include <vector>
 
 using namespace freefall;
-
-namespace doctest {
-template <> struct StringMaker<std::u16string>
-{
-    static String convert(const std::u16string &text)
-    {
-        std::string out = "\"";
-        for (char16_t c : text) {
-            if (c >= 0x20 && c < 0x7F) {
-                out.push_back(char(c));
-            } else {
-                char escaped[16];
-                std::snprintf(escaped, sizeof escaped, "<U+%04X>", unsigned(c));
-                out += escaped;
-            }
-        }
-        return (out + "\"").c_str();
-    }
-};
-} // namespace doctest
 
 namespace {
 

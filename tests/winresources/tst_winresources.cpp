@@ -1,6 +1,8 @@
 // The resources of the built Freefall.exe, as Windows reads them from the executable: the icon
 // group of two images with the .ico file's bytes, the version record field by field, and the
 // manifest.
+#include "winfile.h"
+
 #include <doctest/doctest.h>
 
 #include <windows.h>
@@ -9,6 +11,8 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+using freefall::testing::readFile;
 
 namespace {
 
@@ -23,21 +27,6 @@ std::wstring besideThisProgram(const char *name)
     const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring folder(path, length);
     return folder.substr(0, folder.find_last_of(L"\\/") + 1) + widen(name);
-}
-
-std::vector<std::uint8_t> readFile(const std::wstring &path)
-{
-    std::vector<std::uint8_t> bytes;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    bytes.resize(GetFileSize(file, nullptr));
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
 }
 
 unsigned le16(const std::uint8_t *p)

@@ -1,7 +1,9 @@
 // The Win32 window of the calculator, in-process under Wine: its frame, layout, fonts,
 // tooltips and accessible names as designed, and the keyboard, the modes, the nine-character
 // limit, the formula message and the pointer keywords as a user meets them.
+#include "doctesttext.h"
 #include "windowdriver.h"
+#include "winfile.h"
 
 #include "eventdispatch.h"
 #include "formulamessage.h"
@@ -24,26 +26,6 @@
 
 using namespace freefall;
 using namespace freefall::testing;
-
-namespace doctest {
-template <> struct StringMaker<std::u16string>
-{
-    static String convert(const std::u16string &text)
-    {
-        std::string out = "\"";
-        for (char16_t c : text) {
-            if (c >= 0x20 && c < 0x7F) {
-                out.push_back(char(c));
-            } else {
-                char escaped[16];
-                std::snprintf(escaped, sizeof escaped, "<U+%04X>", unsigned(c));
-                out += escaped;
-            }
-        }
-        return (out + "\"").c_str();
-    }
-};
-} // namespace doctest
 
 namespace {
 
@@ -559,21 +541,6 @@ TEST_CASE("Ctrl+S and Alt+H, S show the formula message: its text, OK only, no i
 }
 
 namespace {
-
-std::vector<std::uint8_t> readFile(const wchar_t *path)
-{
-    std::vector<std::uint8_t> bytes;
-    HANDLE file =
-        CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    bytes.resize(GetFileSize(file, nullptr));
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
-}
 
 void removePath(const wchar_t *path)
 {
