@@ -10,7 +10,6 @@
 #include <array>
 #include <cmath>
 #include <optional>
-#include <vector>
 
 namespace freefall::fuzz {
 
@@ -71,13 +70,11 @@ void checkCalculation(const FuzzCase &fuzzCase)
         calculate(fuzzCase.mode, fuzzCase.imperialBox(), fuzzCase.metricBox(), regional);
 
     const ModeSteps steps = stepsOf(fuzzCase.mode);
+    const BoxWrites &writes = verdict.writes;
     std::array<double, 3> shown{};
-    std::vector<const BoxWrite *> writes;
-    for (const BoxWrite &write : verdict.writes) {
-        require(writes.size() < steps.order.size(), "more than three writes", input);
-        require(write.box == steps.order[writes.size()], "a box is written out of order", input);
-        shown[writes.size()] = checkBoxText(write.text, regional, input);
-        writes.push_back(&write);
+    for (std::size_t i = 0; i < writes.size(); ++i) {
+        require(writes[i].box == steps.order[i], "a box is written out of order", input);
+        shown[i] = checkBoxText(writes[i].text, regional, input);
     }
 
     // Both speed boxes are read first, whatever the mode.
@@ -103,13 +100,13 @@ void checkCalculation(const FuzzCase &fuzzCase)
         speed * steps.speedFactor,
     };
     if (writes.size() > 0)
-        require(showsTruthfully(writes[0]->text, values[0], regional),
+        require(showsTruthfully(writes[0].text, values[0], regional),
                 "the first distance misstates speed^2 / divisor", input);
     if (writes.size() > 1)
-        require(writes[1]->text == fitToBox(regional.FormatNumber(values[1]), regional),
+        require(writes[1].text == fitToBox(regional.FormatNumber(values[1]), regional),
                 "the second distance is not the first one's read-back times the factor", input);
     if (writes.size() > 2)
-        require(showsTruthfully(writes[2]->text, values[2], regional),
+        require(showsTruthfully(writes[2].text, values[2], regional),
                 "the converted speed misstates speed x factor", input);
 
     if (verdict.outcome == Verdict::Outcome::Show) {

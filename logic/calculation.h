@@ -45,6 +45,7 @@ public:
     }
     const BoxWrite *begin() const { return writes_.data(); }
     const BoxWrite *end() const { return writes_.data() + size_; }
+    const BoxWrite &operator[](std::size_t index) const { return writes_[index]; }
     std::size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
 
