@@ -2,7 +2,7 @@
 // worked examples ("1,314.70"), on the direct path and, side by side, through QLocale only.
 #pragma once
 
-#include "qtregionalsettings.h"
+#include "runtime/qt/regional/qtregionalsettings.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 // One whole Calculate in each mode, from the typed text to the three box texts.
-#include "benchregional.h"
-#include "calculation.h"
+#include "bench/benchregional.h"
+#include "logic/calculation.h"
 
 #include <benchmark/benchmark.h>
 

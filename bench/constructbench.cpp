@@ -1,6 +1,6 @@
 // Making the regional settings, once per run of the program: the direct path's agreement
 // check against QLocale is paid here.
-#include "qtregionalsettings.h"
+#include "runtime/qt/regional/qtregionalsettings.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
 // FormatNumber alone on the values a Calculate formats, so its share of one is visible.
-#include "benchregional.h"
+#include "bench/benchregional.h"
 
 #include <benchmark/benchmark.h>
 

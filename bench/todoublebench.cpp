@@ -1,5 +1,5 @@
 // The regional read-back alone on texts a Calculate writes, so its share of one is visible.
-#include "benchregional.h"
+#include "bench/benchregional.h"
 
 #include <benchmark/benchmark.h>
 

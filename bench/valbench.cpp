@@ -1,5 +1,5 @@
 // Val alone on texts a user types, so its share of a Calculate (three calls) is visible.
-#include "val.h"
+#include "runtime/val.h"
 
 #include <benchmark/benchmark.h>
 

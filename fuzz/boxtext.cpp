@@ -1,10 +1,10 @@
 // Box-text rules, checked against the regional conversion rather than against the formatter,
 // so a formatter fault shows up as a text that reads back wrong.
-#include "boxtext.h"
+#include "fuzz/boxtext.h"
 
-#include "calculation.h"
-#include "require.h"
-#include "runtimeerror.h"
+#include "fuzz/require.h"
+#include "logic/calculation.h"
+#include "runtime/runtimeerror.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // The rules every text written to a box must keep, and whether it shows a value truthfully.
 #pragma once
 
-#include "regionalsettings.h"
+#include "runtime/regionalsettings.h"
 
 #include <string_view>
 

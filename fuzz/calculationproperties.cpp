@@ -1,11 +1,11 @@
 // Calculate checked step by step from the verdict it returns: the writes are compared with
 // what each step should have produced, and a stop with the step that could not.
-#include "calculationproperties.h"
+#include "fuzz/calculationproperties.h"
 
-#include "boxtext.h"
-#include "require.h"
-#include "runtimeerror.h"
-#include "val.h"
+#include "fuzz/boxtext.h"
+#include "fuzz/require.h"
+#include "runtime/runtimeerror.h"
+#include "runtime/val.h"
 
 #include <array>
 #include <cmath>

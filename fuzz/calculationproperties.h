@@ -1,7 +1,7 @@
 // Properties of one whole Calculate.
 #pragma once
 
-#include "fuzzcase.h"
+#include "fuzz/fuzzcase.h"
 
 namespace freefall::fuzz {
 

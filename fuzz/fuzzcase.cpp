@@ -1,7 +1,7 @@
 // Taking a fuzzer input apart; the boxes get at most kBoxMaxLength characters, as on screen.
-#include "fuzzcase.h"
+#include "fuzz/fuzzcase.h"
 
-#include "fuzzlocales.h"
+#include "fuzz/fuzzlocales.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // One fuzzer input taken apart: the regional settings, the unit mode and the two speed boxes.
 #pragma once
 
-#include "calculation.h"
-#include "regionalsettings.h"
+#include "logic/calculation.h"
+#include "runtime/regionalsettings.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // The five regional settings, made on first use and kept for the whole run.
-#include "fuzzlocales.h"
+#include "fuzz/fuzzlocales.h"
 
 #include <QLocale>
 

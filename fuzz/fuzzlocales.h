@@ -2,7 +2,7 @@
 // comma for decimals, and the Indian grouping.
 #pragma once
 
-#include "qtregionalsettings.h"
+#include "runtime/qt/regional/qtregionalsettings.h"
 
 namespace freefall::fuzz {
 

@@ -1,11 +1,11 @@
 // The number round trip a box makes, over every value Val can produce, negatives included.
-#include "readbackproperties.h"
+#include "fuzz/readbackproperties.h"
 
-#include "boxtext.h"
-#include "calculation.h"
-#include "require.h"
-#include "runtimeerror.h"
-#include "val.h"
+#include "fuzz/boxtext.h"
+#include "fuzz/require.h"
+#include "logic/calculation.h"
+#include "runtime/runtimeerror.h"
+#include "runtime/val.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // calculation around them.
 #pragma once
 
-#include "regionalsettings.h"
+#include "runtime/regionalsettings.h"
 
 #include <string_view>
 

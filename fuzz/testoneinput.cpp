@@ -1,9 +1,9 @@
 // The libFuzzer entry: Val, the read-back and the whole calculation on one input. A violated
 // property or a sanitizer report ends the run with the input saved.
-#include "calculationproperties.h"
-#include "fuzzcase.h"
-#include "readbackproperties.h"
-#include "valproperties.h"
+#include "fuzz/calculationproperties.h"
+#include "fuzz/fuzzcase.h"
+#include "fuzz/readbackproperties.h"
+#include "fuzz/valproperties.h"
 
 #include <cstddef>
 #include <cstdint>

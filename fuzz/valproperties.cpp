@@ -1,10 +1,10 @@
 // Val against its own rules and against strtod, which reads the same decimal grammar once
 // the blanks are gone and a D exponent is spelt E.
-#include "valproperties.h"
+#include "fuzz/valproperties.h"
 
-#include "require.h"
-#include "runtimeerror.h"
-#include "val.h"
+#include "fuzz/require.h"
+#include "runtime/runtimeerror.h"
+#include "runtime/val.h"
 
 #include <algorithm>
 #include <cerrno>

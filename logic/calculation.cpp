@@ -1,7 +1,7 @@
 // The arithmetic of Calculate, in the order the handler reads and writes the boxes.
-#include "calculation.h"
+#include "logic/calculation.h"
 
-#include "val.h"
+#include "runtime/val.h"
 
 #include <cmath>
 

@@ -2,9 +2,9 @@
 // to what Calculate leaves in the boxes.
 #pragma once
 
-#include "boxes.h"
-#include "regionalsettings.h"
-#include "runtimeerror.h"
+#include "logic/boxes.h"
+#include "runtime/regionalsettings.h"
+#include "runtime/runtimeerror.h"
 
 #include <array>
 #include <string>

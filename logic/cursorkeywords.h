@@ -1,7 +1,7 @@
 // The hidden keywords of the feet-per-minute box that change the window's mouse pointer.
 #pragma once
 
-#include "forms.h"
+#include "runtime/forms.h"
 
 #include <array>
 #include <string_view>

@@ -1,5 +1,5 @@
 // The formula information message, built line by line in the order it is shown.
-#include "formulamessage.h"
+#include "logic/formulamessage.h"
 
 #include <array>
 

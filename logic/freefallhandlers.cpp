@@ -1,11 +1,11 @@
 // The window's handlers: short sequences of property reads and writes, in the order the
 // window has always performed them, since nested change handlers observe that order.
-#include "freefallhandlers.h"
+#include "logic/freefallhandlers.h"
 
-#include "calculation.h"
-#include "cursorkeywords.h"
-#include "formulamessage.h"
-#include "runtimeerror.h"
+#include "logic/calculation.h"
+#include "logic/cursorkeywords.h"
+#include "logic/formulamessage.h"
+#include "runtime/runtimeerror.h"
 
 namespace freefall {
 

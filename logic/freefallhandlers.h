@@ -1,9 +1,9 @@
 // The event handlers of the window frmFreefall and the unit mode they share.
 #pragma once
 
-#include "boxes.h"
-#include "forms.h"
-#include "regionalsettings.h"
+#include "logic/boxes.h"
+#include "runtime/forms.h"
+#include "runtime/regionalsettings.h"
 
 #include <array>
 

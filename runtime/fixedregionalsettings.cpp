@@ -1,7 +1,7 @@
 // FormatNumber and its inverse by a fixed number format.
-#include "fixedregionalsettings.h"
+#include "runtime/fixedregionalsettings.h"
 
-#include "runtimeerror.h"
+#include "runtime/runtimeerror.h"
 
 #include <charconv>
 #include <cmath>

@@ -2,8 +2,8 @@
 // of a build without a toolkit, of the tests and of the fuzzer.
 #pragma once
 
-#include "numbertext.h"
-#include "regionalsettings.h"
+#include "runtime/numbertext.h"
+#include "runtime/regionalsettings.h"
 
 namespace freefall {
 

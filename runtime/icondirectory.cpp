@@ -1,9 +1,9 @@
 // Each image is judged by its header, which costs the same whatever the image holds, so the
 // whole directory is checked in time proportional to its entries and nothing is decoded here.
-#include "icondirectory.h"
+#include "runtime/icondirectory.h"
 
-#include "byteorder.h"
-#include "runtimeerror.h"
+#include "runtime/byteorder.h"
+#include "runtime/runtimeerror.h"
 
 #include <algorithm>
 #include <array>

@@ -1,10 +1,10 @@
 // Writes and reads the regional text of a number from its format's description: the minus
 // sign, the grouped whole-number digits, the decimal separator and the decimals.
-#include "numbertext.h"
+#include "runtime/numbertext.h"
 
-#include "regionalsettings.h"
-#include "runtimeerror.h"
-#include "shownnumber.h"
+#include "runtime/regionalsettings.h"
+#include "runtime/runtimeerror.h"
+#include "runtime/shownnumber.h"
 
 #include <algorithm>
 #include <charconv>

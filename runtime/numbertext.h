@@ -2,7 +2,7 @@
 // from the platform: the quick path where the platform's own text has been seen to agree.
 #pragma once
 
-#include "numberformat.h"
+#include "runtime/numberformat.h"
 
 #include <optional>
 #include <string>

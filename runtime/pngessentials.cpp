@@ -1,9 +1,9 @@
 // Chunks are walked by their length fields only; checksums and image data are left to the
 // decoder, which checks them itself.
-#include "pngessentials.h"
+#include "runtime/pngessentials.h"
 
-#include "byteorder.h"
-#include "runtimeerror.h"
+#include "runtime/byteorder.h"
+#include "runtime/runtimeerror.h"
 
 #include <algorithm>
 #include <array>

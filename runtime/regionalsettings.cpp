@@ -1,7 +1,7 @@
 // What every platform's regional settings share.
-#include "regionalsettings.h"
+#include "runtime/regionalsettings.h"
 
-#include "runtimeerror.h"
+#include "runtime/runtimeerror.h"
 
 namespace freefall {
 

@@ -1,5 +1,5 @@
 // Descriptions of the run-time errors, for the command line and for diagnostics.
-#include "runtimeerror.h"
+#include "runtime/runtimeerror.h"
 
 namespace freefall {
 

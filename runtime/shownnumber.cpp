@@ -1,5 +1,5 @@
 // The rounding rule shared by every platform's FormatNumber.
-#include "shownnumber.h"
+#include "runtime/shownnumber.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,7 +1,7 @@
 // Val reads the leading number of a text by fixed rules, independent of the regional settings.
-#include "val.h"
+#include "runtime/val.h"
 
-#include "runtimeerror.h"
+#include "runtime/runtimeerror.h"
 
 #include <charconv>
 #include <cstdint>

@@ -1,12 +1,12 @@
 // A million lines should take no longer than a bare formula in an interpreter, so the loop
 // reuses its buffers, hands output on in large pieces, and makes the regional settings once.
-#include "batch.h"
+#include "app/cli/batch.h"
 
-#include "commandline.h"
-#include "linereader.h"
-#include "standardoutput.h"
-#include "typedcalculation.h"
-#include "utf8.h"
+#include "app/cli/commandline.h"
+#include "app/cli/linereader.h"
+#include "app/cli/standardoutput.h"
+#include "app/cli/typedcalculation.h"
+#include "app/cli/utf8.h"
 
 #include <cstdint>
 #include <string>

@@ -2,10 +2,10 @@
 // speed, for tables and scripts.
 #pragma once
 
-#include "byteinput.h"
-#include "calculation.h"
-#include "linedecoder.h"
-#include "regionalsettings.h"
+#include "app/cli/byteinput.h"
+#include "app/cli/linedecoder.h"
+#include "logic/calculation.h"
+#include "runtime/regionalsettings.h"
 
 #include <ostream>
 

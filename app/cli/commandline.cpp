@@ -1,11 +1,11 @@
 // The command-line mode takes TEXT as typed into a freshly opened window's input box and
 // prints what Calculate then leaves in the four boxes, so a printed figure matches the screen.
-#include "commandline.h"
+#include "app/cli/commandline.h"
 
-#include "standardoutput.h"
-#include "typedcalculation.h"
-#include "utf8.h"
-#include "version.h"
+#include "app/cli/standardoutput.h"
+#include "app/cli/typedcalculation.h"
+#include "app/cli/utf8.h"
+#include "app/design/version.h"
 
 namespace freefall {
 

@@ -3,8 +3,8 @@
 // standard streams.
 #pragma once
 
-#include "batch.h"
-#include "regionalsettings.h"
+#include "app/cli/batch.h"
+#include "runtime/regionalsettings.h"
 
 #include <functional>
 #include <memory>

@@ -1,6 +1,6 @@
 // The buffer holds whole lines between reads; a line still open at its end is moved to its
 // front before the next read, and one longer than kMaxLineBytes is kept only by its start.
-#include "linereader.h"
+#include "app/cli/linereader.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 // Lines of standard input for the batch form, in constant memory whatever their length.
 #pragma once
 
-#include "byteinput.h"
+#include "app/cli/byteinput.h"
 
 #include <cstddef>
 #include <functional>

@@ -1,8 +1,8 @@
 // A platform's stream reports a failed write through its state; the reason, where the platform
 // gives one, is left in errno.
-#include "standardoutput.h"
+#include "app/cli/standardoutput.h"
 
-#include "commandline.h"
+#include "app/cli/commandline.h"
 
 #include <cerrno>
 #include <cstring>

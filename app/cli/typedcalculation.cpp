@@ -1,9 +1,9 @@
 // Text a box could not hold is refused before the calculation, as the window would never have
 // it; a text that Calculate clears or stops on is refused after it.
-#include "typedcalculation.h"
+#include "app/cli/typedcalculation.h"
 
-#include "commandline.h"
-#include "typedtext.h"
+#include "app/cli/commandline.h"
+#include "app/cli/typedtext.h"
 
 namespace freefall {
 

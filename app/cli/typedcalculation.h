@@ -3,8 +3,8 @@
 // a single run print the same figures for the same text.
 #pragma once
 
-#include "calculation.h"
-#include "regionalsettings.h"
+#include "logic/calculation.h"
+#include "runtime/regionalsettings.h"
 
 #include <optional>
 #include <string_view>

@@ -1,5 +1,5 @@
 // The characters a speed box cannot take from the keyboard.
-#include "typedtext.h"
+#include "app/cli/typedtext.h"
 
 namespace freefall {
 

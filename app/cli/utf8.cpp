@@ -1,5 +1,5 @@
 // The UTF-8 encoding of UTF-16 text.
-#include "utf8.h"
+#include "app/cli/utf8.h"
 
 namespace freefall {
 

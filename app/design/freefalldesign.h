@@ -3,8 +3,8 @@
 // Each platform's window is built from these tables alone.
 #pragma once
 
-#include "boxes.h"
-#include "freefallhandlers.h"
+#include "logic/boxes.h"
+#include "logic/freefallhandlers.h"
 
 #include <array>
 #include <string_view>

@@ -1,8 +1,8 @@
 // Annotations set on the control's client object replace the name and description the
 // framework would otherwise derive (for a text box, from a neighbouring label's text).
-#include "accessiblenames.h"
+#include "app/win32/accessiblenames.h"
 
-#include "widetext.h"
+#include "runtime/win32/widetext.h"
 
 #include <initguid.h>
 #include <oleacc.h>

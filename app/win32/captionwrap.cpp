@@ -1,5 +1,5 @@
 // Greedy word wrap measured with GetTextExtentPoint32 on a screen DC in the label's font.
-#include "captionwrap.h"
+#include "app/win32/captionwrap.h"
 
 #include <vector>
 

@@ -1,9 +1,9 @@
 // A bitmap font offers fixed character heights; GDI would otherwise give the nearest one, which
 // changes the text's size, so the heights are looked up first.
-#include "designfonts.h"
+#include "app/win32/designfonts.h"
 
-#include "layout.h"
-#include "widetext.h"
+#include "app/win32/layout.h"
+#include "runtime/win32/widetext.h"
 
 namespace freefall {
 

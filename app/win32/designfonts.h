@@ -1,8 +1,8 @@
 // The window's three fonts at one DPI, in the design's family where it has the size.
 #pragma once
 
-#include "freefalldesign.h"
-#include "gdiobject.h"
+#include "app/design/freefalldesign.h"
+#include "runtime/win32/gdiobject.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 // Each tool is the control's own window, subclassed by the tooltip control so that it sees the
 // mouse over the control without the owner relaying it.
-#include "formtooltips.h"
+#include "app/win32/formtooltips.h"
 
-#include "widetext.h"
+#include "runtime/win32/widetext.h"
 
 #include <commctrl.h>
 

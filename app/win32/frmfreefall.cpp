@@ -1,16 +1,16 @@
 // Builds the window from the design tables and raises each control's event on its handler
 // through the event dispatch. The window procedure hands each message to one small function;
 // no exception leaves it into the system.
-#include "frmfreefall.h"
+#include "app/win32/frmfreefall.h"
 
-#include "captionwrap.h"
-#include "controlids.h"
-#include "freefallhandlers.h"
-#include "layout.h"
-#include "widetext.h"
-#include "win32formservices.h"
-#include "win32optionbutton.h"
-#include "win32textbox.h"
+#include "app/win32/captionwrap.h"
+#include "app/win32/controlids.h"
+#include "app/win32/layout.h"
+#include "logic/freefallhandlers.h"
+#include "runtime/win32/widetext.h"
+#include "runtime/win32/win32formservices.h"
+#include "runtime/win32/win32optionbutton.h"
+#include "runtime/win32/win32textbox.h"
 
 #include <commctrl.h>
 

@@ -2,14 +2,14 @@
 // their notifications raised on the handlers of FreefallHandlers.
 #pragma once
 
-#include "accessiblenames.h"
-#include "boxes.h"
-#include "designfonts.h"
-#include "eventdispatch.h"
-#include "forms.h"
-#include "formtooltips.h"
-#include "freefalldesign.h"
-#include "regionalsettings.h"
+#include "app/design/freefalldesign.h"
+#include "app/win32/accessiblenames.h"
+#include "app/win32/designfonts.h"
+#include "app/win32/formtooltips.h"
+#include "logic/boxes.h"
+#include "runtime/eventdispatch.h"
+#include "runtime/forms.h"
+#include "runtime/regionalsettings.h"
 
 #include <windows.h>
 

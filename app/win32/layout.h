@@ -2,7 +2,7 @@
 // pixel at 96 dpi, and every other DPI scales it, as it scales the fonts' points.
 #pragma once
 
-#include "freefalldesign.h"
+#include "app/design/freefalldesign.h"
 
 #include <windows.h>
 

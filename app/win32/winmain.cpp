@@ -1,7 +1,7 @@
 // Program start on Windows: the calculator window and its message loop. The command line is
 // the console companion's (freefall.com); this program only opens the window.
-#include "frmfreefall.h"
-#include "win32regionalsettings.h"
+#include "app/win32/frmfreefall.h"
+#include "runtime/win32/win32regionalsettings.h"
 
 #include <windows.h>
 

@@ -1,9 +1,9 @@
 // Large pictures compress to almost nothing, and an icon directory may name the same image
 // thousands of times: together they let a file of less than 1 MiB ask a loader that decodes
 // every entry for gigabytes. PNG streams are deflated row by row, never held whole.
-#include "hostileicons.h"
+#include "bench/picture/hostileicons.h"
 
-#include "iconbytes.h"
+#include "tests/support/iconbytes.h"
 
 #include <QFile>
 

@@ -1,9 +1,9 @@
 // freefall_load_picture --write DIR: writes the hostile icon files into DIR.
 // freefall_load_picture FILE: loads FILE as the pointer keywords do and prints the load's own
 // time in milliseconds and its outcome, for a caller that takes the process's peak memory.
-#include "hostileicons.h"
-#include "qtpicture.h"
-#include "runtimeerror.h"
+#include "bench/picture/hostileicons.h"
+#include "runtime/qt/qtpicture.h"
+#include "runtime/runtimeerror.h"
 
 #include <QElapsedTimer>
 #include <QString>

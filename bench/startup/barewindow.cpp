@@ -1,7 +1,7 @@
 // The calculator's window as Qt alone would build it: the same controls, fonts and geometry,
 // no handlers, no number rules, no icon. Prints "shown" after its first paint when
 // FREEFALL_REPORT_SHOWN is set, exactly as freefall does.
-#include "shownreporter.h"
+#include "app/qt/shownreporter.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // Live bytes rise by each allocation's size and fall by the size the allocator reports for each
 // block freed; the peak is reset when a HeapPeak starts.
-#include "heappeak.h"
+#include "fuzz/icon/heappeak.h"
 
 #include <sanitizer/allocator_interface.h>
 

@@ -1,10 +1,10 @@
 // The libFuzzer entry over the icon loader: any bytes give a pointer picture or a refusal, the
 // directory never sends the decoder outside the file or past 256 x 256, and the load holds at
 // most 64 MiB of heap at any moment. Time per input is bounded by the run's -timeout.
-#include "heappeak.h"
-#include "icondirectory.h"
-#include "qtpicture.h"
-#include "runtimeerror.h"
+#include "fuzz/icon/heappeak.h"
+#include "runtime/icondirectory.h"
+#include "runtime/qt/qtpicture.h"
+#include "runtime/runtimeerror.h"
 
 #include <QtGlobal>
 

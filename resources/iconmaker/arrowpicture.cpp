@@ -1,7 +1,7 @@
 // Draws the program's picture: an upward arrow with a dithered shaft and a drop shadow.
-#include "arrowpicture.h"
+#include "resources/iconmaker/arrowpicture.h"
 
-#include "palette.h"
+#include "resources/iconmaker/palette.h"
 
 #include <array>
 #include <cstdlib>

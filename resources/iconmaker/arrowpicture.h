@@ -1,7 +1,7 @@
 // Draws the program's picture: an upward arrow with a dithered shaft and a drop shadow.
 #pragma once
 
-#include "indexedimage.h"
+#include "resources/iconmaker/indexedimage.h"
 
 namespace iconmaker {
 

@@ -1,7 +1,7 @@
 // Encodes 4-bit palette images as a Windows .ico file.
-#include "icofile.h"
+#include "resources/iconmaker/icofile.h"
 
-#include "palette.h"
+#include "resources/iconmaker/palette.h"
 
 #include <cstdint>
 

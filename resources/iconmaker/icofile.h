@@ -1,8 +1,8 @@
 // Encodes 4-bit palette images as a Windows .ico file.
 #pragma once
 
-#include "bytewriter.h"
-#include "indexedimage.h"
+#include "resources/iconmaker/bytewriter.h"
+#include "resources/iconmaker/indexedimage.h"
 
 #include <vector>
 

@@ -1,9 +1,9 @@
 // Writes the program's icon files into a directory: freefall.ico for the window and the
 // executable, and PNGs of its two sizes and of the larger sizes software centres ask for, for
 // the desktop's icon theme.
-#include "arrowpicture.h"
-#include "icofile.h"
-#include "pngfile.h"
+#include "resources/iconmaker/arrowpicture.h"
+#include "resources/iconmaker/icofile.h"
+#include "resources/iconmaker/pngfile.h"
 
 #include <exception>
 #include <filesystem>

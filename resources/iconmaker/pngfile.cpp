@@ -1,7 +1,7 @@
 // Encodes a palette image as an 8-bit RGBA PNG, for desktops that take no .ico.
-#include "pngfile.h"
+#include "resources/iconmaker/pngfile.h"
 
-#include "palette.h"
+#include "resources/iconmaker/palette.h"
 
 #include <algorithm>
 #include <array>

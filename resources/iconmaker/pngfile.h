@@ -1,8 +1,8 @@
 // Encodes a palette image as an 8-bit RGBA PNG, for desktops that take no .ico.
 #pragma once
 
-#include "bytewriter.h"
-#include "indexedimage.h"
+#include "resources/iconmaker/bytewriter.h"
+#include "resources/iconmaker/indexedimage.h"
 
 namespace iconmaker {
 

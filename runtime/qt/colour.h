@@ -1,7 +1,7 @@
 // Colours of the forms runtime, 0x00BBGGRR, as Qt colours.
 #pragma once
 
-#include "forms.h"
+#include "runtime/forms.h"
 
 #include <QColor>
 

@@ -1,9 +1,9 @@
 // Each time the widget's palette changes (the theme changed, or the desktop switched between
 // light and dark) the colours are worked out again from the theme's, which the parent carries:
 // only the roles set here override it.
-#include "designedcolours.h"
+#include "runtime/qt/designedcolours.h"
 
-#include "readablecolour.h"
+#include "runtime/qt/readablecolour.h"
 
 #include <QApplication>
 #include <QEvent>

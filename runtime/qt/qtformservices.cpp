@@ -1,10 +1,10 @@
 // The custom pointer is drawn from the last picture set as the mouse icon; without one, or with
 // a picture that is not Qt's, it is the ordinary arrow.
-#include "qtformservices.h"
+#include "runtime/qt/qtformservices.h"
 
-#include "qtmessagebox.h"
-#include "qtpicture.h"
-#include "qttext.h"
+#include "runtime/qt/qtmessagebox.h"
+#include "runtime/qt/qtpicture.h"
+#include "runtime/qt/qttext.h"
 
 namespace freefall {
 

@@ -1,7 +1,7 @@
 // The window's mouse pointer on Qt, and the picture loading and message box beside it.
 #pragma once
 
-#include "forms.h"
+#include "runtime/forms.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,6 +1,6 @@
 // The prompt is plain text, never wrapped, so indentation and runs of blanks show as written;
 // Ctrl+C copies the selected part of it, or all of it when nothing is selected.
-#include "qtmessagebox.h"
+#include "runtime/qt/qtmessagebox.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
 // ForeColor as the caption colour of a radio button, kept readable on the window behind it.
-#include "qtoptionbutton.h"
+#include "runtime/qt/qtoptionbutton.h"
 
-#include "colour.h"
-#include "designedcolours.h"
-#include "readablecolour.h"
+#include "runtime/qt/colour.h"
+#include "runtime/qt/designedcolours.h"
+#include "runtime/qt/readablecolour.h"
 
 #include <QRadioButton>
 

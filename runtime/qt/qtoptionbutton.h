@@ -1,7 +1,7 @@
 // An option button of the forms runtime on a Qt radio button.
 #pragma once
 
-#include "forms.h"
+#include "runtime/forms.h"
 
 #include <QPointer>
 

@@ -1,12 +1,12 @@
 // The icon directory picks the one image to decode and vouches for its size from its header;
 // Qt decodes that image alone, after confirming the size it is about to allocate for.
-#include "qtpicture.h"
+#include "runtime/qt/qtpicture.h"
 
-#include "boundedfile.h"
-#include "icondirectory.h"
-#include "pngessentials.h"
-#include "runtimeerror.h"
-#include "zlibstream.h"
+#include "runtime/icondirectory.h"
+#include "runtime/pngessentials.h"
+#include "runtime/posix/regularfile.h"
+#include "runtime/posix/zlibstream.h"
+#include "runtime/runtimeerror.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -93,15 +93,16 @@ QImage pointerImage(const QImage &image)
 
 std::shared_ptr<const QtPicture> QtPicture::load(const QString &path)
 {
-    const BoundedFile file = readBoundedFile(QFile::encodeName(path).constData(), kMaxFileBytes);
+    const RegularFileRead file =
+        readRegularFile(QFile::encodeName(path).constData(), kMaxFileBytes);
     switch (file.status) {
-    case BoundedFile::Status::Read:
+    case RegularFileRead::Status::Read:
         break;
-    case BoundedFile::Status::TooLarge:
+    case RegularFileRead::Status::TooLarge:
         fail(RuntimeError::Kind::InvalidPicture);
-    case BoundedFile::Status::CannotOpen:
-    case BoundedFile::Status::NotRegular:
-    case BoundedFile::Status::ReadFailed:
+    case RegularFileRead::Status::CannotOpen:
+    case RegularFileRead::Status::NotRegular:
+    case RegularFileRead::Status::ReadFailed:
         fail(RuntimeError::Kind::FileNotFound);
     }
     return fromIconFile(file.bytes);

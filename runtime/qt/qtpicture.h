@@ -1,7 +1,7 @@
 // A picture of the forms runtime: an icon file decoded by Qt, usable as a mouse pointer.
 #pragma once
 
-#include "forms.h"
+#include "runtime/forms.h"
 
 #include <QCursor>
 #include <QImage>

@@ -1,12 +1,12 @@
 // Text box properties as line-edit state: Locked is read-only (still focusable and selectable),
 // TabStop is whether Tab may give the focus, BackColor is the base colour of the palette, with a
 // text colour that reads on it.
-#include "qttextbox.h"
+#include "runtime/qt/qttextbox.h"
 
-#include "colour.h"
-#include "designedcolours.h"
-#include "qttext.h"
-#include "textboxedit.h"
+#include "runtime/qt/colour.h"
+#include "runtime/qt/designedcolours.h"
+#include "runtime/qt/qttext.h"
+#include "runtime/qt/textboxedit.h"
 
 namespace freefall {
 

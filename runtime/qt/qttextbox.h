@@ -1,8 +1,8 @@
 // A text box of the forms runtime on a Qt line edit.
 #pragma once
 
-#include "eventdispatch.h"
-#include "forms.h"
+#include "runtime/eventdispatch.h"
+#include "runtime/forms.h"
 
 #include <QPointer>
 

@@ -1,6 +1,6 @@
 // Luminance from the sRGB transfer curve; colours mixed channel by channel in steps of one
 // 8-bit level, so that the colour returned, not only an ideal one, meets the minimum.
-#include "readablecolour.h"
+#include "runtime/qt/readablecolour.h"
 
 #include <algorithm>
 #include <cmath>

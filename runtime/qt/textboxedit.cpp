@@ -1,5 +1,5 @@
 // QLineEdit draws no caret once read-only; this one draws it itself, blinking like Qt's own.
-#include "textboxedit.h"
+#include "runtime/qt/textboxedit.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,9 +1,9 @@
 // Reads the locale's number settings with GetLocaleInfoEx and turns them into the description
 // of a number format.
-#include "localenumbersettings.h"
+#include "runtime/win32/localenumbersettings.h"
 
-#include "numbertext.h"
-#include "widetext.h"
+#include "runtime/numbertext.h"
+#include "runtime/win32/widetext.h"
 
 #include <windows.h>
 

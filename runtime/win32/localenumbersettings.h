@@ -2,7 +2,7 @@
 // them the program's own number text can describe.
 #pragma once
 
-#include "numberformat.h"
+#include "runtime/numberformat.h"
 
 #include <optional>
 #include <string>

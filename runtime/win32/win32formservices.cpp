@@ -1,9 +1,9 @@
 // The owner of the window answers WM_SETCURSOR with customCursor(); a change of pointer is
 // shown at once by asking the window under the mouse to set its cursor again.
-#include "win32formservices.h"
+#include "runtime/win32/win32formservices.h"
 
-#include "widetext.h"
-#include "win32picture.h"
+#include "runtime/win32/widetext.h"
+#include "runtime/win32/win32picture.h"
 
 namespace freefall {
 

@@ -1,7 +1,7 @@
 // The window's mouse pointer, picture loading and the message box on the Win32 API.
 #pragma once
 
-#include "forms.h"
+#include "runtime/forms.h"
 
 #include <windows.h>
 

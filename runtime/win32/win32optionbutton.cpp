@@ -1,7 +1,7 @@
 // The option button's caption colour. With visual styles the button is drawn here as the theme
 // draws it (glyph, caption, focus rectangle, access-key underline) except for the caption's
 // colour; without them the classic glyph is drawn instead.
-#include "win32optionbutton.h"
+#include "runtime/win32/win32optionbutton.h"
 
 #include <uxtheme.h>
 #include <vssym32.h>

@@ -2,7 +2,7 @@
 // owner draws in the button's fore colour.
 #pragma once
 
-#include "forms.h"
+#include "runtime/forms.h"
 
 #include <windows.h>
 

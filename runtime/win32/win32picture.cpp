@@ -1,12 +1,12 @@
 // The chosen image alone is handed to the platform's icon decoding, which takes both bitmap and
 // PNG images; a PNG without its ancillary chunks, which decoders inflate into memory. An image
 // larger than a pointer is scaled down to one; the hot spot is the middle of the image.
-#include "win32picture.h"
+#include "runtime/win32/win32picture.h"
 
-#include "boundedfile.h"
-#include "icondirectory.h"
-#include "pngessentials.h"
-#include "runtimeerror.h"
+#include "runtime/icondirectory.h"
+#include "runtime/pngessentials.h"
+#include "runtime/runtimeerror.h"
+#include "runtime/win32/picturefile.h"
 
 #include <windows.h>
 
@@ -34,7 +34,7 @@ SIZE pointerSize(const IconImage &image)
 
 std::shared_ptr<const Win32Picture> Win32Picture::load(std::u16string_view path)
 {
-    const std::vector<std::uint8_t> file = readBoundedFile(path, kMaxPictureFileBytes);
+    const std::vector<std::uint8_t> file = readPictureFile(path, kMaxPictureFileBytes);
     const IconImage image = choosePointerImage(file);
     std::vector<std::uint8_t> data(file.begin() + std::ptrdiff_t(image.offset),
                                    file.begin() + std::ptrdiff_t(image.offset + image.size));

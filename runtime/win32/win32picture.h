@@ -1,8 +1,8 @@
 // A picture of the forms runtime on Windows: the icon a custom mouse pointer is drawn from.
 #pragma once
 
-#include "forms.h"
-#include "gdiobject.h"
+#include "runtime/forms.h"
+#include "runtime/win32/gdiobject.h"
 
 #include <memory>
 #include <string_view>

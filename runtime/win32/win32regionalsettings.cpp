@@ -2,12 +2,12 @@
 // before the platform formats it: the last digit then follows the program's rule, and the
 // platform is never asked about the tiny values that some implementations refuse (Wine 8 fails
 // below about 1e-4 where the result would be 0.00).
-#include "win32regionalsettings.h"
+#include "runtime/win32/win32regionalsettings.h"
 
-#include "numbertext.h"
-#include "runtimeerror.h"
-#include "shownnumber.h"
-#include "widetext.h"
+#include "runtime/numbertext.h"
+#include "runtime/runtimeerror.h"
+#include "runtime/shownnumber.h"
+#include "runtime/win32/widetext.h"
 
 #include <windows.h>
 

@@ -2,9 +2,9 @@
 // OLE Automation's FormatNumber at its defaults writes them and read back by its inverse.
 #pragma once
 
-#include "fixedregionalsettings.h"
-#include "localenumbersettings.h"
-#include "regionalsettings.h"
+#include "runtime/fixedregionalsettings.h"
+#include "runtime/regionalsettings.h"
+#include "runtime/win32/localenumbersettings.h"
 
 #include <optional>
 

@@ -1,9 +1,9 @@
 // Text box properties as EDIT state: Locked is EM_SETREADONLY (still focusable and selectable),
 // TabStop is the WS_TABSTOP style the dialog manager's Tab follows, BackColor is the brush
 // the owner hands out for the edit's background.
-#include "win32textbox.h"
+#include "runtime/win32/win32textbox.h"
 
-#include "widetext.h"
+#include "runtime/win32/widetext.h"
 
 namespace freefall {
 

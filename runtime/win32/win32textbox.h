@@ -1,9 +1,9 @@
 // A text box of the forms runtime on a single-line EDIT control.
 #pragma once
 
-#include "eventdispatch.h"
-#include "forms.h"
-#include "gdiobject.h"
+#include "runtime/eventdispatch.h"
+#include "runtime/forms.h"
+#include "runtime/win32/gdiobject.h"
 
 #include <windows.h>
 

@@ -1,12 +1,12 @@
 // The batch form on scripted standard input: its lines in pieces of any size, a line per
 // output line, the numbered reasons, the exit status, when output is handed on, and failing
 // input or output.
-#include "batch.h"
-#include "commandline.h"
-#include "fixedregionalsettings.h"
-#include "linereader.h"
-#include "localeformats.h"
-#include "typedtext.h"
+#include "app/cli/batch.h"
+#include "app/cli/commandline.h"
+#include "app/cli/linereader.h"
+#include "app/cli/typedtext.h"
+#include "runtime/fixedregionalsettings.h"
+#include "tests/support/localeformats.h"
 
 #include <doctest/doctest.h>
 

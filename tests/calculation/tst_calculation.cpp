@@ -1,10 +1,10 @@
 // The calculation core: the figures Calculate shows, the cut to the box, and where it stops,
 // in each locale's number format.
-#include "calculation.h"
-#include "calculationcases.h"
-#include "doctesttext.h"
-#include "fixedregionalsettings.h"
-#include "localeformats.h"
+#include "logic/calculation.h"
+#include "runtime/fixedregionalsettings.h"
+#include "tests/support/calculationcases.h"
+#include "tests/support/doctesttext.h"
+#include "tests/support/localeformats.h"
 
 #include <doctest/doctest.h>
 

@@ -1,11 +1,11 @@
 // The window's handlers against in-memory controls: unit modes, Clear, stale results,
 // Calculate's writes and stops, the formula message and the pointer keywords.
-#include "doctesttext.h"
-#include "fakeforms.h"
-#include "fixedregionalsettings.h"
-#include "formulamessage.h"
-#include "freefallhandlers.h"
-#include "localeformats.h"
+#include "logic/formulamessage.h"
+#include "logic/freefallhandlers.h"
+#include "runtime/fixedregionalsettings.h"
+#include "tests/support/doctesttext.h"
+#include "tests/support/fakeforms.h"
+#include "tests/support/localeformats.h"
 
 #include <doctest/doctest.h>
 

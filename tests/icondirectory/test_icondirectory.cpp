@@ -2,9 +2,9 @@
 // directory that could make the loader decode more than that one image or read outside the file.
 #include <doctest/doctest.h>
 
-#include "iconbytes.h"
-#include "icondirectory.h"
-#include "runtimeerror.h"
+#include "runtime/icondirectory.h"
+#include "runtime/runtimeerror.h"
+#include "tests/support/iconbytes.h"
 
 #include <algorithm>
 #include <string>

@@ -2,9 +2,9 @@
 // inflate besides them.
 #include <doctest/doctest.h>
 
-#include "iconbytes.h"
-#include "pngessentials.h"
-#include "runtimeerror.h"
+#include "runtime/pngessentials.h"
+#include "runtime/runtimeerror.h"
+#include "tests/support/iconbytes.h"
 
 #include <string>
 

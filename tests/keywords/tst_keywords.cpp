@@ -1,10 +1,10 @@
 // The pointer keywords typed into the feet-per-minute box, against icon files that the tests
 // write under the keywords' exact paths, which on Linux are file names in the working directory.
-#include "boxes.h"
-#include "frmfreefall.h"
-#include "qtpicture.h"
-#include "qtregionalsettings.h"
-#include "runtimeerror.h"
+#include "app/qt/frmfreefall.h"
+#include "logic/boxes.h"
+#include "runtime/qt/qtpicture.h"
+#include "runtime/qt/regional/qtregionalsettings.h"
+#include "runtime/runtimeerror.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,9 +1,9 @@
 // The formula message as the user sees it: opened from the menu, by Ctrl+S or by Alt+H then S;
 // titled, OK only, no icon, its eighteen lines shown as written; the boxes left alone.
-#include "boxes.h"
-#include "frmfreefall.h"
-#include "qtmessagebox.h"
-#include "qtregionalsettings.h"
+#include "app/qt/frmfreefall.h"
+#include "logic/boxes.h"
+#include "runtime/qt/qtmessagebox.h"
+#include "runtime/qt/regional/qtregionalsettings.h"
 
 #include <QApplication>
 #include <QClipboard>

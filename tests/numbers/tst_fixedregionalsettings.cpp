@@ -1,9 +1,9 @@
 // The regional settings of a fixed number format: values too large to round, and results cut
 // to their box at any count of decimals.
-#include "calculation.h"
-#include "doctesttext.h"
-#include "fixedregionalsettings.h"
-#include "localeformats.h"
+#include "logic/calculation.h"
+#include "runtime/fixedregionalsettings.h"
+#include "tests/support/doctesttext.h"
+#include "tests/support/localeformats.h"
 
 #include <doctest/doctest.h>
 

@@ -1,11 +1,11 @@
 // A number's text written and read from the description of its format alone: grouping of
 // every kind, separators and minus signs longer than a character, any count of decimals, and
 // the refusal of any text the format does not write.
-#include "doctesttext.h"
-#include "fixedregionalsettings.h"
-#include "localeformats.h"
-#include "numbertext.h"
-#include "runtimeerror.h"
+#include "runtime/fixedregionalsettings.h"
+#include "runtime/numbertext.h"
+#include "runtime/runtimeerror.h"
+#include "tests/support/doctesttext.h"
+#include "tests/support/localeformats.h"
 
 #include <doctest/doctest.h>
 

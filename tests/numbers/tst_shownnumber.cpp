@@ -1,7 +1,7 @@
 // Rounding as a box shows a number, at any count of decimals: 15 significant digits first,
 // then half away from zero; no sign on a zero; none where the last decimal is beyond 15 digits.
-#include "doctesttext.h"
-#include "shownnumber.h"
+#include "runtime/shownnumber.h"
+#include "tests/support/doctesttext.h"
 
 #include <doctest/doctest.h>
 

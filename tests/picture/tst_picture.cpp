@@ -1,8 +1,8 @@
 // The icon loader against hostile files: it decodes one image of sound size or refuses the file,
 // and nothing a name can stand for makes it wait.
-#include "iconbytes.h"
-#include "qtpicture.h"
-#include "runtimeerror.h"
+#include "runtime/qt/qtpicture.h"
+#include "runtime/runtimeerror.h"
+#include "tests/support/iconbytes.h"
 
 #include <QBuffer>
 #include <QDeadlineTimer>

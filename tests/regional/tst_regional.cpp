@@ -1,10 +1,10 @@
 // FormatNumber and the regional read-back: separators, grouping and rounding by locale, and the
 // calculation's cases on QLocale, as the core's tests run them on the described formats.
-#include "calculation.h"
-#include "calculationcases.h"
-#include "localeformats.h"
-#include "qtregionalsettings.h"
-#include "runtimeerror.h"
+#include "logic/calculation.h"
+#include "runtime/qt/regional/qtregionalsettings.h"
+#include "runtime/runtimeerror.h"
+#include "tests/support/calculationcases.h"
+#include "tests/support/localeformats.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -2,7 +2,7 @@
 // formats and the Qt tests on QLocale, so both stay held to the same figures.
 #pragma once
 
-#include "calculation.h"
+#include "logic/calculation.h"
 
 #include <string>
 #include <string_view>

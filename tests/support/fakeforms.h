@@ -3,10 +3,10 @@
 // inside the write, through the same event dispatch.
 #pragma once
 
-#include "boxes.h"
-#include "eventdispatch.h"
-#include "forms.h"
-#include "runtimeerror.h"
+#include "logic/boxes.h"
+#include "runtime/eventdispatch.h"
+#include "runtime/forms.h"
+#include "runtime/runtimeerror.h"
 
 #include <functional>
 #include <map>

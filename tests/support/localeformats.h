@@ -2,7 +2,7 @@
 // the core's tests run on these without a platform, and the Qt tests check them against QLocale.
 #pragma once
 
-#include "numberformat.h"
+#include "runtime/numberformat.h"
 
 #include <array>
 #include <stdexcept>

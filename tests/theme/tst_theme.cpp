@@ -1,9 +1,9 @@
 // Every text of the window reads against what it is drawn on, measured from the window's own
 // pixels in a light theme, dark themes and high-contrast themes; in the light theme the designed
 // colours show unchanged, and a theme changed while the window is open is followed.
-#include "frmfreefall.h"
-#include "qtregionalsettings.h"
-#include "readablecolour.h"
+#include "app/qt/frmfreefall.h"
+#include "runtime/qt/readablecolour.h"
+#include "runtime/qt/regional/qtregionalsettings.h"
 
 #include <QApplication>
 #include <QDir>

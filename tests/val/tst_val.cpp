@@ -1,7 +1,7 @@
 // Val: the leading number of a text, read the same whatever the regional settings.
-#include "doctesttext.h"
-#include "runtimeerror.h"
-#include "val.h"
+#include "runtime/runtimeerror.h"
+#include "runtime/val.h"
+#include "tests/support/doctesttext.h"
 
 #include <doctest/doctest.h>
 

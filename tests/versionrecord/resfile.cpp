@@ -1,7 +1,7 @@
 // Reads the resources out of a compiled Win32 .res file.
-#include "resfile.h"
+#include "tests/versionrecord/resfile.h"
 
-#include "littleendian.h"
+#include "tests/versionrecord/littleendian.h"
 
 namespace versionrecord {
 namespace {

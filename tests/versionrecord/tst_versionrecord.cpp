@@ -1,8 +1,8 @@
 // The Windows resource script compiled by mingw-w64's windres: the version record's numbers
 // and strings, and the icon group it carries for the shell.
-#include "littleendian.h"
-#include "resfile.h"
-#include "versionnode.h"
+#include "tests/versionrecord/littleendian.h"
+#include "tests/versionrecord/resfile.h"
+#include "tests/versionrecord/versionnode.h"
 
 #include <QFile>
 #include <QProcess>
@@ -71,6 +71,8 @@ void TestVersionRecord::initTestCase()
                   << QStringLiteral("--preprocessor-arg=-E")
                   << QStringLiteral("--preprocessor-arg=-xc")
                   << QStringLiteral("--preprocessor-arg=-DRC_INVOKED");
+    // The script names its files from the source root, as every include of the project does.
+    arguments << QStringLiteral("--include-dir=" FREEFALL_SOURCE_ROOT);
     arguments << QStringLiteral("-i") << QStringLiteral(FREEFALL_RC_SCRIPT) << QStringLiteral("-O")
               << QStringLiteral("res") << QStringLiteral("-o") << res;
     QProcess compiler;

@@ -1,7 +1,7 @@
 // Parses the tree of a VS_VERSIONINFO resource: each node has a key, a value and children.
-#include "versionnode.h"
+#include "tests/versionrecord/versionnode.h"
 
-#include "littleendian.h"
+#include "tests/versionrecord/littleendian.h"
 
 namespace versionrecord {
 namespace {

@@ -1,9 +1,9 @@
 // The window as a user works it: typing, Enter and the default button, mode switches, Clear,
 // access keys, tab order, tooltips, accessible text, fonts, geometry and the title.
-#include "boxes.h"
-#include "frmfreefall.h"
-#include "qtregionalsettings.h"
-#include "textboxedit.h"
+#include "app/qt/frmfreefall.h"
+#include "logic/boxes.h"
+#include "runtime/qt/regional/qtregionalsettings.h"
+#include "runtime/qt/textboxedit.h"
 
 #include <QAccessible>
 #include <QApplication>

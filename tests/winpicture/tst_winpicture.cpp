@@ -1,8 +1,8 @@
 // LoadPicture on Windows: the one chosen image decoded by the platform at most pointer-sized,
 // PNG images included, and a path that is no disk file refused without waiting on it.
-#include "runtimeerror.h"
-#include "win32picture.h"
-#include "winfile.h"
+#include "runtime/runtimeerror.h"
+#include "runtime/win32/win32picture.h"
+#include "tests/support/winfile.h"
 
 #include <doctest/doctest.h>
 

@@ -1,11 +1,11 @@
 // The Windows regional settings: the description read from the locale's settings, and the
 // texts Calculate writes under the locales of Wine's data (where they differ from Linux's, the
 // rows say so). FREEFALL_TEST_LOCALE names the locale the run expects Wine to give it.
-#include "calculation.h"
-#include "doctesttext.h"
-#include "localenumbersettings.h"
-#include "runtimeerror.h"
-#include "win32regionalsettings.h"
+#include "logic/calculation.h"
+#include "runtime/runtimeerror.h"
+#include "runtime/win32/localenumbersettings.h"
+#include "runtime/win32/win32regionalsettings.h"
+#include "tests/support/doctesttext.h"
 
 #include <doctest/doctest.h>
 

@@ -1,7 +1,7 @@
 // The resources of the built Freefall.exe, as Windows reads them from the executable: the icon
 // group of two images with the .ico file's bytes, the version record field by field, and the
 // manifest.
-#include "winfile.h"
+#include "tests/support/winfile.h"
 
 #include <doctest/doctest.h>
 

@@ -1,16 +1,16 @@
 // The Win32 window of the calculator, in-process under Wine: its frame, layout, fonts,
 // tooltips and accessible names as designed, and the keyboard, the modes, the nine-character
 // limit, the formula message and the pointer keywords as a user meets them.
-#include "doctesttext.h"
-#include "windowdriver.h"
-#include "winfile.h"
+#include "tests/support/doctesttext.h"
+#include "tests/support/winfile.h"
+#include "tests/winwindow/windowdriver.h"
 
-#include "eventdispatch.h"
-#include "formulamessage.h"
-#include "freefalldesign.h"
-#include "runtimeerror.h"
-#include "win32optionbutton.h"
-#include "win32textbox.h"
+#include "app/design/freefalldesign.h"
+#include "logic/formulamessage.h"
+#include "runtime/eventdispatch.h"
+#include "runtime/runtimeerror.h"
+#include "runtime/win32/win32optionbutton.h"
+#include "runtime/win32/win32textbox.h"
 
 #include <doctest/doctest.h>
 

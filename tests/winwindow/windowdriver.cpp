@@ -1,8 +1,8 @@
 // Input goes through SendInput, so that it takes the path a user's does: the input queue, the
 // accelerator table, the dialog manager and the controls' own keyboard handling.
-#include "windowdriver.h"
+#include "tests/winwindow/windowdriver.h"
 
-#include "freefalldesign.h"
+#include "app/design/freefalldesign.h"
 
 #include <commctrl.h>
 #include <objbase.h>

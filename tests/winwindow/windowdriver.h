@@ -2,9 +2,9 @@
 // input through the system's input queue and runs the window's message loop until it is idle.
 #pragma once
 
-#include "boxes.h"
-#include "frmfreefall.h"
-#include "win32regionalsettings.h"
+#include "app/win32/frmfreefall.h"
+#include "logic/boxes.h"
+#include "runtime/win32/win32regionalsettings.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
 // Locale-aware formatting and read-back. QLocale defines the text; the direct path writes and
 // reads that same text from its description, in the locales where the two have been seen to
 // agree.
-#include "qtregionalsettings.h"
+#include "runtime/qt/regional/qtregionalsettings.h"
 
-#include "runtimeerror.h"
-#include "shownnumber.h"
+#include "runtime/runtimeerror.h"
+#include "runtime/shownnumber.h"
 
 #include <QString>
 #include <QStringView>

@@ -2,8 +2,8 @@
 // text written and read directly where the two have been seen to agree.
 #pragma once
 
-#include "numbertext.h"
-#include "regionalsettings.h"
+#include "runtime/numbertext.h"
+#include "runtime/regionalsettings.h"
 
 #include <QLocale>
 

@@ -2,11 +2,11 @@
 // on the handlers of FreefallHandlers.
 #pragma once
 
-#include "boxes.h"
-#include "eventdispatch.h"
-#include "forms.h"
-#include "freefalldesign.h"
-#include "regionalsettings.h"
+#include "app/design/freefalldesign.h"
+#include "logic/boxes.h"
+#include "runtime/eventdispatch.h"
+#include "runtime/forms.h"
+#include "runtime/regionalsettings.h"
 
 #include <QMainWindow>
 

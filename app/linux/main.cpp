@@ -1,12 +1,12 @@
 // Program start on Linux: the window when there are no arguments or only Qt's own options,
 // otherwise the command-line mode, which needs nothing of Qt but QtCore.
-#include "commandline.h"
-#include "descriptorinput.h"
-#include "descriptoroutput.h"
-#include "localetext.h"
-#include "qtoptions.h"
-#include "qtregionalsettings.h"
-#include "windowmodule.h"
+#include "app/cli/commandline.h"
+#include "app/linux/descriptorinput.h"
+#include "app/linux/descriptoroutput.h"
+#include "app/linux/localetext.h"
+#include "app/linux/qtoptions.h"
+#include "app/linux/windowmodule.h"
+#include "runtime/qt/regional/qtregionalsettings.h"
 
 #include <csignal>
 #include <iostream>

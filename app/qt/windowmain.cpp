@@ -1,11 +1,11 @@
 // Opens the calculator window: first makes sure there is a display to open it on, since Qt
 // aborts without one, then runs the window until the user closes it.
-#include "windowmain.h"
+#include "app/qt/windowmain.h"
 
-#include "commandline.h"
-#include "frmfreefall.h"
-#include "qtregionalsettings.h"
-#include "shownreporter.h"
+#include "app/cli/commandline.h"
+#include "app/qt/frmfreefall.h"
+#include "app/qt/shownreporter.h"
+#include "runtime/qt/regional/qtregionalsettings.h"
 
 #include <QApplication>
 #include <QByteArrayList>

@@ -1,8 +1,8 @@
 // The locale's encoding is asked of the C library through a locale object of its own, so the
 // program's global locale, which the window's toolkit sets up later, is left alone.
-#include "localetext.h"
+#include "app/linux/localetext.h"
 
-#include "typedtext.h"
+#include "app/cli/typedtext.h"
 
 #include <QStringDecoder>
 

@@ -2,7 +2,7 @@
 // handed on as UTF-8, or the bytes of a file or a pipe as they come.
 #pragma once
 
-#include "byteinput.h"
+#include "app/cli/byteinput.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // Standard input read straight from its file descriptor, for the batch form.
 #pragma once
 
-#include "byteinput.h"
+#include "app/cli/byteinput.h"
 
 namespace freefall {
 

@@ -14,6 +14,6 @@ inline constexpr std::size_t kMaxPictureFileBytes = 1024 * 1024;
 // The bytes of a regular disk file of at most maxBytes. Throws RuntimeError(FileNotFound) when
 // it cannot be opened or is no disk file (a directory, a pipe, a device), and
 // RuntimeError(InvalidPicture) when it is empty or larger.
-std::vector<std::uint8_t> readBoundedFile(std::u16string_view path, std::size_t maxBytes);
+std::vector<std::uint8_t> readPictureFile(std::u16string_view path, std::size_t maxBytes);
 
 } // namespace freefall

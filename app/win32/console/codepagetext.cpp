@@ -1,8 +1,8 @@
 // Bytes that are not valid in the code page leave kUndecodable at the start of the text, so
 // that the line is refused as the window could never have held it.
-#include "codepagetext.h"
+#include "app/win32/console/codepagetext.h"
 
-#include "typedtext.h"
+#include "app/cli/typedtext.h"
 
 #include <algorithm>
 

@@ -1,13 +1,13 @@
 // Builds the window from the design tables and raises each control's event on its handler
 // through the event dispatch, so that no error of a handler reaches Qt.
-#include "frmfreefall.h"
+#include "app/qt/frmfreefall.h"
 
-#include "freefallhandlers.h"
-#include "qtformservices.h"
-#include "qtoptionbutton.h"
-#include "qttext.h"
-#include "qttextbox.h"
-#include "textboxedit.h"
+#include "logic/freefallhandlers.h"
+#include "runtime/qt/qtformservices.h"
+#include "runtime/qt/qtoptionbutton.h"
+#include "runtime/qt/qttext.h"
+#include "runtime/qt/qttextbox.h"
+#include "runtime/qt/textboxedit.h"
 
 #include <QAction>
 #include <QFile>

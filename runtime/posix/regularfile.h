@@ -7,7 +7,7 @@
 
 namespace freefall {
 
-struct BoundedFile
+struct RegularFileRead
 {
     enum class Status
     {
@@ -26,6 +26,6 @@ struct BoundedFile
 // regular file of at most maxBytes, and reads it through the same descriptor, never more than
 // maxBytes + 1 bytes, so a file that grows or swaps under the name cannot block the caller or
 // make it read without end.
-BoundedFile readBoundedFile(const char *path, std::size_t maxBytes);
+RegularFileRead readRegularFile(const char *path, std::size_t maxBytes);
 
 } // namespace freefall

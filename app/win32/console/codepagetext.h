@@ -2,7 +2,7 @@
 // locale for files and pipes, UTF-8 for what HandleInput read from a console.
 #pragma once
 
-#include "linedecoder.h"
+#include "app/cli/linedecoder.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 // One read(2) per call returns whatever a pipe or terminal holds, so a line is answered as soon
 // as it arrives.
-#include "descriptorinput.h"
+#include "app/linux/descriptorinput.h"
 
 #include <cerrno>
 #include <system_error>

@@ -1,9 +1,9 @@
 // The module is looked for at the same place relative to the program in the build tree and
 // under any install prefix: FREEFALL_WINDOW_MODULE, from the program's own directory.
-#include "windowmodule.h"
+#include "app/linux/windowmodule.h"
 
-#include "commandline.h"
-#include "windowentry.h"
+#include "app/cli/commandline.h"
+#include "app/qt/windowentry.h"
 
 #include <dlfcn.h>
 

@@ -1,6 +1,6 @@
 // A pipe whose writer has gone ends with ERROR_BROKEN_PIPE rather than a read of nothing; a
 // console's input ends with Ctrl+Z at the start of a line, as in cmd.exe's own tools.
-#include "handleinput.h"
+#include "app/win32/console/handleinput.h"
 
 #include <algorithm>
 #include <system_error>

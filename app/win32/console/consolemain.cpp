@@ -1,11 +1,11 @@
 // The console companion freefall.com: cmd.exe and PowerShell run it before Freefall.exe when
 // the user types "freefall", so the command line answers in the console and the prompt comes
 // back after the output. Without arguments it opens the window program beside it and returns.
-#include "codepagetext.h"
-#include "commandline.h"
-#include "consoleoutput.h"
-#include "handleinput.h"
-#include "win32regionalsettings.h"
+#include "app/cli/commandline.h"
+#include "app/win32/console/codepagetext.h"
+#include "app/win32/console/consoleoutput.h"
+#include "app/win32/console/handleinput.h"
+#include "runtime/win32/win32regionalsettings.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // Text in the encoding of the user's locale: command-line arguments and lines of standard input.
 #pragma once
 
-#include "linedecoder.h"
+#include "app/cli/linedecoder.h"
 
 #include <locale.h>
 

@@ -1,7 +1,7 @@
 // The window module's entry: everything else in the module stays hidden inside it.
-#include "windowentry.h"
+#include "app/qt/windowentry.h"
 
-#include "windowmain.h"
+#include "app/qt/windowmain.h"
 
 extern "C" __attribute__((visibility("default"))) int freefall_run_window(int argc, char *argv[])
 {

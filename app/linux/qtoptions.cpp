@@ -1,6 +1,6 @@
 // The options as QApplication and its X11 platform consume them in Qt 6, with one dash or two;
 // an option that takes a value takes the next argument, and a few also take "=value".
-#include "qtoptions.h"
+#include "app/linux/qtoptions.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 // POSIX: the checks are made on the descriptor, never again on the name, since the name may
 // point elsewhere by the time it is looked at twice.
-#include "boundedfile.h"
+#include "runtime/posix/regularfile.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -43,25 +43,25 @@ int openWithoutBlocking(const char *path)
 
 } // namespace
 
-BoundedFile readBoundedFile(const char *path, std::size_t maxBytes)
+RegularFileRead readRegularFile(const char *path, std::size_t maxBytes)
 {
-    BoundedFile result;
+    RegularFileRead result;
     const Descriptor file(openWithoutBlocking(path));
     if (file.get() < 0) {
-        result.status = BoundedFile::Status::CannotOpen;
+        result.status = RegularFileRead::Status::CannotOpen;
         return result;
     }
     struct stat info;
     if (::fstat(file.get(), &info) != 0) {
-        result.status = BoundedFile::Status::ReadFailed;
+        result.status = RegularFileRead::Status::ReadFailed;
         return result;
     }
     if (!S_ISREG(info.st_mode)) {
-        result.status = BoundedFile::Status::NotRegular;
+        result.status = RegularFileRead::Status::NotRegular;
         return result;
     }
     if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
-        result.status = BoundedFile::Status::TooLarge;
+        result.status = RegularFileRead::Status::TooLarge;
         return result;
     }
 
@@ -81,7 +81,7 @@ BoundedFile readBoundedFile(const char *path, std::size_t maxBytes)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
-            result.status = BoundedFile::Status::ReadFailed;
+            result.status = RegularFileRead::Status::ReadFailed;
             bytes.clear();
             return result;
         }
@@ -91,11 +91,11 @@ BoundedFile readBoundedFile(const char *path, std::size_t maxBytes)
     }
     bytes.resize(filled);
     if (filled > maxBytes) {
-        result.status = BoundedFile::Status::TooLarge;
+        result.status = RegularFileRead::Status::TooLarge;
         bytes.clear();
         return result;
     }
-    result.status = BoundedFile::Status::Read;
+    result.status = RegularFileRead::Status::Read;
     return result;
 }
 

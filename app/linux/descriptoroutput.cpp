@@ -1,6 +1,6 @@
 // Small writes collect in the buffer; a piece as large as the buffer goes to write(2) as it is,
 // after what was collected before it.
-#include "descriptoroutput.h"
+#include "app/linux/descriptoroutput.h"
 
 #include <cerrno>
 #include <sys/stat.h>

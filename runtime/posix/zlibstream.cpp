@@ -1,5 +1,5 @@
 // zlib, which Qt's PNG decoder uses too, inflating into a small scratch buffer.
-#include "zlibstream.h"
+#include "runtime/posix/zlibstream.h"
 
 #include <zlib.h>
 

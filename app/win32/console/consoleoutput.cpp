@@ -1,6 +1,6 @@
 // The command line writes UTF-8 (a locale's separators need not be ASCII). A console shows
 // UTF-16 whatever its code page; a redirected stream gets the bytes as Windows text, CR LF.
-#include "consoleoutput.h"
+#include "app/win32/console/consoleoutput.h"
 
 #include <cerrno>
 

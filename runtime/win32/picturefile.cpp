@@ -1,9 +1,9 @@
 // One open, checked on the handle it gave: only a disk file is read, so neither a pipe nor a
 // device can make the read wait, and one byte past the limit catches a file that grew.
-#include "boundedfile.h"
+#include "runtime/win32/picturefile.h"
 
-#include "runtimeerror.h"
-#include "widetext.h"
+#include "runtime/runtimeerror.h"
+#include "runtime/win32/widetext.h"
 
 #include <windows.h>
 
@@ -27,7 +27,7 @@ using UniqueHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser
 
 } // namespace
 
-std::vector<std::uint8_t> readBoundedFile(std::u16string_view path, std::size_t maxBytes)
+std::vector<std::uint8_t> readPictureFile(std::u16string_view path, std::size_t maxBytes)
 {
     const std::wstring name = toWide(path);
     // Opening a directory needs FILE_FLAG_BACKUP_SEMANTICS, so without it a directory fails
