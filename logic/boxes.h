@@ -35,6 +35,14 @@ inline constexpr std::array<BoxDescription, 4> kBoxes = {{
     {Box::StopMillimeters, u"txtStopMillimeters", "MM", u"Stopping distance in millimeters"},
 }};
 
+// A count as a word, for the texts that speak of the boxes: "four boxes".
+constexpr std::string_view countWord(std::size_t count)
+{
+    constexpr std::array<std::string_view, 10> words = {"no",   "one", "two",   "three", "four",
+                                                        "five", "six", "seven", "eight", "nine"};
+    return count < words.size() ? words[count] : "many";
+}
+
 constexpr const BoxDescription &describe(Box box)
 {
     return kBoxes[static_cast<std::size_t>(box)];

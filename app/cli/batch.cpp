@@ -54,7 +54,7 @@ private:
     {
         // Only the start of a very long line is kept: it is too long for any box.
         if (line.cut) {
-            refuse({ExitUsage, "is longer than the box's 9 characters"});
+            refuse({ExitUsage, tooLongForBox()});
             return;
         }
         input_.decoder.decode(line.bytes, typed_);
@@ -75,7 +75,8 @@ private:
     // The line keeps its place with empty fields, and the reason goes to err in one piece.
     void refuse(const Refusal &refusal)
     {
-        pending_ += "\t\t\t\n";
+        pending_.append(kBoxes.size() - 1, '\t');
+        pending_ += '\n';
         if (status_ == ExitShown)
             status_ = refusal.status;
         // On a terminal the reason follows the lines before it.

@@ -6,6 +6,7 @@
 #include "app/cli/typedcalculation.h"
 #include "app/cli/utf8.h"
 #include "app/design/version.h"
+#include "logic/boxes.h"
 
 namespace freefall {
 
@@ -71,24 +72,40 @@ int runForm(std::span<const std::u16string> arguments, const RegionalSettingsFac
 
 const char *usageText()
 {
-    return "Usage:\n"
-           "  freefall                    open the calculator window\n"
-           "  freefall --imperial TEXT    calculate from a speed in feet per minute\n"
-           "  freefall --metric TEXT      calculate from a speed in metres per second\n"
-           "  freefall --imperial -       the same for each line of standard input\n"
-           "  freefall --metric -\n"
-           "  freefall --help             show this text\n"
-           "  freefall --version          show the version\n"
-           "TEXT is read as if typed into the speed box (at most 9 characters). The result\n"
-           "is printed as four lines, FPM, MPS, IN and MM, in the number format of the\n"
-           "regional settings (LC_ALL, LC_NUMERIC, LANG). With -, each input line gives one\n"
-           "output line of the same four texts separated by tabs, or four empty fields and\n"
-           "a message naming the line number when the line gives no result; for example:\n"
-           "  seq 100 100 1000 | freefall --imperial -\n"
-           "Exit status: 0 shown, 1 speed not greater than zero, 2 usage error,\n"
-           "3 no result (overflow, or a result too large for its box),\n"
-           "4 the output could not be written (standard output closed or full).\n"
-           "With -, the status of the first line without a result, or 0.\n";
+    // The counts follow the boxes; the rest reads as written.
+    static const std::string text = [] {
+        const std::string count(countWord(kBoxes.size()));
+        std::string labels;
+        for (std::size_t i = 0; i < kBoxes.size(); ++i) {
+            labels += i == 0 ? "" : i + 1 == kBoxes.size() ? " and " : ", ";
+            labels += kBoxes[i].unitLabel;
+        }
+        return "Usage:\n"
+               "  freefall                    open the calculator window\n"
+               "  freefall --imperial TEXT    calculate from a speed in feet per minute\n"
+               "  freefall --metric TEXT      calculate from a speed in metres per second\n"
+               "  freefall --imperial -       the same for each line of standard input\n"
+               "  freefall --metric -\n"
+               "  freefall --help             show this text\n"
+               "  freefall --version          show the version\n"
+               "TEXT is read as if typed into the speed box (at most " +
+               std::to_string(kBoxMaxLength) +
+               " characters). The result\n"
+               "is printed as " +
+               count + " lines, " + labels +
+               ", in the number format of the\n"
+               "regional settings (LC_ALL, LC_NUMERIC, LANG). With -, each input line gives one\n"
+               "output line of the same " +
+               count + " texts separated by tabs, or " + count +
+               " empty fields and\n"
+               "a message naming the line number when the line gives no result; for example:\n"
+               "  seq 100 100 1000 | freefall --imperial -\n"
+               "Exit status: 0 shown, 1 speed not greater than zero, 2 usage error,\n"
+               "3 no result (overflow, or a result too large for its box),\n"
+               "4 the output could not be written (standard output closed or full).\n"
+               "With -, the status of the first line without a result, or 0.\n";
+    }();
+    return text.c_str();
 }
 
 std::optional<int> runCommandLine(std::span<const std::u16string> arguments,

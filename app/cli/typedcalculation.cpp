@@ -4,8 +4,18 @@
 
 #include "app/cli/commandline.h"
 #include "app/cli/typedtext.h"
+#include "logic/boxes.h"
+
+#include <string>
 
 namespace freefall {
+
+const char *tooLongForBox()
+{
+    static const std::string reason =
+        "is longer than the box's " + std::to_string(kBoxMaxLength) + " characters";
+    return reason.c_str();
+}
 
 namespace {
 
@@ -25,7 +35,7 @@ TypedCalculation::TypedCalculation(UnitMode mode, std::u16string_view typed,
         return;
     }
     if (typed.size() > std::size_t(kBoxMaxLength)) {
-        refusal_ = Refusal{ExitUsage, "is longer than the box's 9 characters"};
+        refusal_ = Refusal{ExitUsage, tooLongForBox()};
         return;
     }
     // In a fresh window the other speed box is empty.

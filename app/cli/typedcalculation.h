@@ -20,6 +20,9 @@ struct Refusal
     const char *reason;
 };
 
+// The reason given for a speed with more characters than a box holds.
+const char *tooLongForBox();
+
 class TypedCalculation
 {
 public:
