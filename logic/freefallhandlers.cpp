@@ -10,16 +10,19 @@
 namespace freefall {
 
 FreefallHandlers::FreefallHandlers(FormControls controls, const RegionalSettings &regional)
-    : c_(controls), regional_(regional)
+    : c_(controls), txtImperialSpeed(c_.box(Box::ImperialSpeed)),
+      txtMetricSpeed(c_.box(Box::MetricSpeed)), txtStopInches(c_.box(Box::StopInches)),
+      txtStopMillimeters(c_.box(Box::StopMillimeters)), optImperial(c_.optImperial),
+      optMetric(c_.optMetric), regional_(regional)
 {
 }
 
 void FreefallHandlers::Form_Load()
 {
-    c_.optImperial.setForeColor(colours::Red);
-    c_.txtMetricSpeed.setBackColor(colours::Yellow);
-    c_.txtMetricSpeed.setLocked(true);
-    c_.txtMetricSpeed.setTabStop(false);
+    optImperial.setForeColor(colours::Red);
+    txtMetricSpeed.setBackColor(colours::Yellow);
+    txtMetricSpeed.setLocked(true);
+    txtMetricSpeed.setTabStop(false);
     ImperialMode = true;
 }
 
@@ -27,8 +30,8 @@ void FreefallHandlers::cmdCalculate_Click()
 {
     trapped([&] {
         const Verdict verdict =
-            calculate(ImperialMode ? UnitMode::Imperial : UnitMode::Metric,
-                      c_.txtImperialSpeed.text(), c_.txtMetricSpeed.text(), regional_);
+            calculate(ImperialMode ? UnitMode::Imperial : UnitMode::Metric, txtImperialSpeed.text(),
+                      txtMetricSpeed.text(), regional_);
         if (verdict.outcome == Verdict::Outcome::Clear) {
             cmdClear_Click();
             return;
@@ -41,53 +44,53 @@ void FreefallHandlers::cmdCalculate_Click()
 
 void FreefallHandlers::cmdClear_Click()
 {
-    c_.txtImperialSpeed.setText(u"");
-    c_.txtMetricSpeed.setText(u"");
-    c_.txtStopInches.setText(u"");
-    c_.txtStopMillimeters.setText(u"");
+    txtImperialSpeed.setText(u"");
+    txtMetricSpeed.setText(u"");
+    txtStopInches.setText(u"");
+    txtStopMillimeters.setText(u"");
     if (ImperialMode)
-        c_.txtImperialSpeed.setFocus();
+        txtImperialSpeed.setFocus();
     else
-        c_.txtMetricSpeed.setFocus();
+        txtMetricSpeed.setFocus();
 }
 
 void FreefallHandlers::optImperial_Click()
 {
     cmdClear_Click();
-    c_.txtMetricSpeed.setBackColor(colours::Yellow);
-    c_.txtMetricSpeed.setLocked(true);
-    c_.txtMetricSpeed.setTabStop(false);
-    c_.txtImperialSpeed.setBackColor(colours::White);
-    c_.txtImperialSpeed.setLocked(false);
-    c_.txtImperialSpeed.setFocus();
-    c_.txtImperialSpeed.setTabStop(true);
+    txtMetricSpeed.setBackColor(colours::Yellow);
+    txtMetricSpeed.setLocked(true);
+    txtMetricSpeed.setTabStop(false);
+    txtImperialSpeed.setBackColor(colours::White);
+    txtImperialSpeed.setLocked(false);
+    txtImperialSpeed.setFocus();
+    txtImperialSpeed.setTabStop(true);
     ImperialMode = true;
-    c_.optImperial.setForeColor(colours::Red);
-    c_.optMetric.setForeColor(colours::Black);
+    optImperial.setForeColor(colours::Red);
+    optMetric.setForeColor(colours::Black);
 }
 
 void FreefallHandlers::optMetric_Click()
 {
     cmdClear_Click();
-    c_.txtImperialSpeed.setBackColor(colours::Yellow);
-    c_.txtImperialSpeed.setLocked(true);
-    c_.txtImperialSpeed.setTabStop(false);
-    c_.txtMetricSpeed.setBackColor(colours::White);
-    c_.txtMetricSpeed.setLocked(false);
-    c_.txtMetricSpeed.setFocus();
-    c_.txtMetricSpeed.setTabStop(true);
+    txtImperialSpeed.setBackColor(colours::Yellow);
+    txtImperialSpeed.setLocked(true);
+    txtImperialSpeed.setTabStop(false);
+    txtMetricSpeed.setBackColor(colours::White);
+    txtMetricSpeed.setLocked(false);
+    txtMetricSpeed.setFocus();
+    txtMetricSpeed.setTabStop(true);
     ImperialMode = false;
-    c_.optImperial.setForeColor(colours::Black);
-    c_.optMetric.setForeColor(colours::Red);
+    optImperial.setForeColor(colours::Black);
+    optMetric.setForeColor(colours::Red);
 }
 
 void FreefallHandlers::txtImperialSpeed_Change()
 {
     trapped([&] {
-        if (!c_.txtStopInches.text().empty() && ImperialMode) {
-            c_.txtMetricSpeed.setText(u"");
-            c_.txtStopInches.setText(u"");
-            c_.txtStopMillimeters.setText(u"");
+        if (!txtStopInches.text().empty() && ImperialMode) {
+            txtMetricSpeed.setText(u"");
+            txtStopInches.setText(u"");
+            txtStopMillimeters.setText(u"");
         }
         checkCursorKeywords();
     });
@@ -95,10 +98,10 @@ void FreefallHandlers::txtImperialSpeed_Change()
 
 void FreefallHandlers::txtMetricSpeed_Change()
 {
-    if (!c_.txtStopMillimeters.text().empty() && !ImperialMode) {
-        c_.txtImperialSpeed.setText(u"");
-        c_.txtStopInches.setText(u"");
-        c_.txtStopMillimeters.setText(u"");
+    if (!txtStopMillimeters.text().empty() && !ImperialMode) {
+        txtImperialSpeed.setText(u"");
+        txtStopInches.setText(u"");
+        txtStopMillimeters.setText(u"");
     }
 }
 
@@ -112,12 +115,12 @@ void FreefallHandlers::mnuStopDisInfo_Click()
 void FreefallHandlers::checkCursorKeywords()
 {
     for (const CursorKeyword &row : kCursorKeywords) {
-        if (c_.txtImperialSpeed.text() != row.keyword)
+        if (txtImperialSpeed.text() != row.keyword)
             continue;
         c_.services.setMousePointer(row.pointer);
         if (!row.iconFile.empty())
             c_.services.setMouseIcon(c_.services.loadPicture(row.iconFile));
-        c_.txtImperialSpeed.setText(u"");
+        txtImperialSpeed.setText(u"");
     }
 }
 

@@ -6,26 +6,19 @@
 #include "runtime/regionalsettings.h"
 
 #include <array>
+#include <cstddef>
 
 namespace freefall {
 
 // The controls of the window that the handlers read and write.
 struct FormControls
 {
-    TextBox &txtImperialSpeed;
-    TextBox &txtMetricSpeed;
-    TextBox &txtStopInches;
-    TextBox &txtStopMillimeters;
+    std::array<TextBox *, kBoxes.size()> boxes; // in Box order
     OptionButton &optImperial;
     OptionButton &optMetric;
     FormServices &services;
 
-    TextBox &box(Box which) const
-    {
-        const std::array<TextBox *, kBoxes.size()> inBoxOrder = {
-            &txtImperialSpeed, &txtMetricSpeed, &txtStopInches, &txtStopMillimeters};
-        return *inBoxOrder[static_cast<std::size_t>(which)];
-    }
+    TextBox &box(Box which) const { return *boxes[static_cast<std::size_t>(which)]; }
 };
 
 class FreefallHandlers
@@ -48,6 +41,12 @@ private:
     void checkCursorKeywords();
 
     FormControls c_;
+    TextBox &txtImperialSpeed;
+    TextBox &txtMetricSpeed;
+    TextBox &txtStopInches;
+    TextBox &txtStopMillimeters;
+    OptionButton &optImperial;
+    OptionButton &optMetric;
     const RegionalSettings &regional_;
     bool ImperialMode = true;
 };

@@ -65,115 +65,140 @@ struct WindowDesign
 
 // The title starts with a blank and ends, after nine blanks, with the publisher's host name.
 inline constexpr WindowDesign kWindow = {
-    u"frmFreefall",
-    u" Gravity Stopping Distance Calculator         freefall.example",
-    7905,
-    3780,
+    .name = u"frmFreefall",
+    .title = u" Gravity Stopping Distance Calculator         freefall.example",
+    .clientWidth = 7905,
+    .clientHeight = 3780,
 };
+
+// How a text box looks at design time. The look of a speed box changes with the unit mode later;
+// the handlers then set the same three properties explicitly.
+enum class BoxLook
+{
+    Input,  // the standard window colour, editable, in the Tab order
+    Output, // yellow, read-only, out of the Tab order
+};
+
+struct BoxLookProperties
+{
+    bool yellow; // else the standard window colour
+    bool locked;
+    bool tabStop;
+};
+
+constexpr BoxLookProperties properties(BoxLook look)
+{
+    return look == BoxLook::Output ? BoxLookProperties{true, true, false}
+                                   : BoxLookProperties{false, false, true};
+}
+
+// A tooltip is padded with a blank on each side; what a screen reader gives as the control's
+// description is the same words without them.
+constexpr std::u16string_view withoutPadding(std::u16string_view toolTip)
+{
+    while (!toolTip.empty() && toolTip.front() == u' ')
+        toolTip.remove_prefix(1);
+    while (!toolTip.empty() && toolTip.back() == u' ')
+        toolTip.remove_suffix(1);
+    return toolTip;
+}
 
 struct TextBoxDesign
 {
     Box box; // its name, role and maximum length
     Twips geometry;
     int tabIndex;
-    bool yellow; // else the standard window colour
-    bool locked;
-    bool tabStop;
-    std::u16string_view toolTip;
-    std::u16string_view accessibleDescription;
-    Handler change;
+    BoxLook look;
+    std::u16string_view toolTip; // also its accessible description, without the padding
+    Handler change = nullptr;
 };
 
 inline constexpr std::array<TextBoxDesign, 4> kTextBoxes = {{
-    {Box::ImperialSpeed,
-     {2700, 1560, 1455, 420},
-     0,
-     false,
-     false,
-     true,
-     u" Initial velocity in feet per minute ",
-     u"Initial velocity in feet per minute",
-     &FreefallHandlers::txtImperialSpeed_Change},
-    {Box::StopInches,
-     {2700, 2220, 1455, 420},
-     7,
-     true,
-     true,
-     false,
-     u" Free fall (gravity stopping distance) in inches ",
-     u"Free fall (gravity stopping distance) in inches",
-     nullptr},
-    {Box::MetricSpeed,
-     {5010, 1560, 1395, 420},
-     1,
-     false,
-     false,
-     true,
-     u" Initial velocity in meters per second ",
-     u"Initial velocity in meters per second",
-     &FreefallHandlers::txtMetricSpeed_Change},
-    {Box::StopMillimeters,
-     {5010, 2220, 1395, 420},
-     6,
-     true,
-     true,
-     false,
-     u" Free fall (gravity stopping distance) in millimeters ",
-     u"Free fall (gravity stopping distance) in millimeters",
-     nullptr},
+    {.box = Box::ImperialSpeed,
+     .geometry = {2700, 1560, 1455, 420},
+     .tabIndex = 0,
+     .look = BoxLook::Input,
+     .toolTip = u" Initial velocity in feet per minute ",
+     .change = &FreefallHandlers::txtImperialSpeed_Change},
+    {.box = Box::StopInches,
+     .geometry = {2700, 2220, 1455, 420},
+     .tabIndex = 7,
+     .look = BoxLook::Output,
+     .toolTip = u" Free fall (gravity stopping distance) in inches "},
+    {.box = Box::MetricSpeed,
+     .geometry = {5010, 1560, 1395, 420},
+     .tabIndex = 1,
+     .look = BoxLook::Input,
+     .toolTip = u" Initial velocity in meters per second ",
+     .change = &FreefallHandlers::txtMetricSpeed_Change},
+    {.box = Box::StopMillimeters,
+     .geometry = {5010, 2220, 1395, 420},
+     .tabIndex = 6,
+     .look = BoxLook::Output,
+     .toolTip = u" Free fall (gravity stopping distance) in millimeters "},
 }};
 
-// Command buttons and option buttons differ only in what marked means.
+constexpr std::u16string_view accessibleDescription(const TextBoxDesign &design)
+{
+    return withoutPadding(design.toolTip);
+}
+
+// Command buttons and option buttons share one row type; each kind sets its own flag.
 struct ButtonDesign
 {
     std::u16string_view name;
     std::u16string_view caption;
     Twips geometry;
     int tabIndex;
-    bool marked; // a command button: the default button; an option button: selected at creation
     std::u16string_view accessibleName;
     std::u16string_view accessibleDescription;
     Handler click;
+    bool defaultButton = false;      // a command button that Enter clicks
+    bool selectedAtCreation = false; // an option button selected when the window opens
 };
 
 inline constexpr std::array<ButtonDesign, 2> kCommandButtons = {{
-    {u"cmdCalculate",
-     u"&Calculate",
-     {2790, 2940, 1275, 555},
-     2,
-     true,
-     u"Calculate",
-     u"Calculate the stopping distance and the converted speed",
-     &FreefallHandlers::cmdCalculate_Click},
-    {u"cmdClear",
-     u"C&lear",
-     {5070, 2940, 1275, 555},
-     3,
-     false,
-     u"Clear",
-     u"Empty all four boxes",
-     &FreefallHandlers::cmdClear_Click},
+    {.name = u"cmdCalculate",
+     .caption = u"&Calculate",
+     .geometry = {2790, 2940, 1275, 555},
+     .tabIndex = 2,
+     .accessibleName = u"Calculate",
+     .accessibleDescription = u"Calculate the stopping distance and the converted speed",
+     .click = &FreefallHandlers::cmdCalculate_Click,
+     .defaultButton = true},
+    {.name = u"cmdClear",
+     .caption = u"C&lear",
+     .geometry = {5070, 2940, 1275, 555},
+     .tabIndex = 3,
+     .accessibleName = u"Clear",
+     .accessibleDescription = u"Empty all four boxes",
+     .click = &FreefallHandlers::cmdClear_Click},
 }};
 
 // One group: selecting one clears the other.
 inline constexpr std::array<ButtonDesign, 2> kOptionButtons = {{
-    {u"optImperial",
-     u"&Imperial",
-     {2820, 1020, 1215, 255},
-     4,
-     true,
-     u"Imperial units",
-     u"Type the speed in feet per minute",
-     &FreefallHandlers::optImperial_Click},
-    {u"optMetric",
-     u"&Metric",
-     {5160, 1020, 1095, 255},
-     5,
-     false,
-     u"Metric units",
-     u"Type the speed in meters per second",
-     &FreefallHandlers::optMetric_Click},
+    {.name = u"optImperial",
+     .caption = u"&Imperial",
+     .geometry = {2820, 1020, 1215, 255},
+     .tabIndex = 4,
+     .accessibleName = u"Imperial units",
+     .accessibleDescription = u"Type the speed in feet per minute",
+     .click = &FreefallHandlers::optImperial_Click,
+     .selectedAtCreation = true},
+    {.name = u"optMetric",
+     .caption = u"&Metric",
+     .geometry = {5160, 1020, 1095, 255},
+     .tabIndex = 5,
+     .accessibleName = u"Metric units",
+     .accessibleDescription = u"Type the speed in meters per second",
+     .click = &FreefallHandlers::optMetric_Click},
 }};
+
+enum class Alignment
+{
+    Left,
+    Centre,
+};
 
 struct LabelDesign
 {
@@ -182,69 +207,61 @@ struct LabelDesign
     Twips geometry;
     int tabIndex;
     FontKind font;
-    bool centred;                // else left-aligned
-    std::u16string_view toolTip; // empty: none
-    std::u16string_view accessibleDescription;
+    Alignment alignment = Alignment::Left;
+    std::u16string_view toolTip = {};     // empty: none
+    std::u16string_view description = {}; // where there is no tooltip to describe the label
 };
 
 inline constexpr std::array<LabelDesign, 7> kLabels = {{
-    {u"Label1",
-     u"Gravity Stopping Distance Calculator",
-     {1545, 240, 4815, 375},
-     14,
-     FontKind::Title,
-     true,
-     u"",
-     u"Title of the calculator"},
-    {u"Label4",
-     u"Initial Velocity:",
-     {840, 1680, 1575, 315},
-     13,
-     FontKind::Caption,
-     false,
-     u"",
-     u"The speed row"},
-    {u"Label5",
-     u"Gravity Stopping Distance:",
-     {840, 2160, 1755, 495},
-     12,
-     FontKind::Caption,
-     false,
-     u"",
-     u"The distance row"},
-    {u"Label6",
-     u"FPM",
-     {4260, 1680, 495, 315},
-     11,
-     FontKind::Caption,
-     false,
-     u" Feet per minute ",
-     u"Feet per minute"},
-    {u"Label7",
-     u"IN",
-     {4260, 2340, 255, 315},
-     10,
-     FontKind::Caption,
-     false,
-     u" Inches ",
-     u"Inches"},
-    {u"Label8",
-     u"MPS",
-     {6480, 1680, 495, 315},
-     9,
-     FontKind::Caption,
-     false,
-     u" Meters per second ",
-     u"Meters per second"},
-    {u"Label9",
-     u"MM",
-     {6480, 2340, 375, 315},
-     8,
-     FontKind::Caption,
-     false,
-     u" Millimeters ",
-     u"Millimeters"},
+    {.name = u"Label1",
+     .caption = u"Gravity Stopping Distance Calculator",
+     .geometry = {1545, 240, 4815, 375},
+     .tabIndex = 14,
+     .font = FontKind::Title,
+     .alignment = Alignment::Centre,
+     .description = u"Title of the calculator"},
+    {.name = u"Label4",
+     .caption = u"Initial Velocity:",
+     .geometry = {840, 1680, 1575, 315},
+     .tabIndex = 13,
+     .font = FontKind::Caption,
+     .description = u"The speed row"},
+    {.name = u"Label5",
+     .caption = u"Gravity Stopping Distance:",
+     .geometry = {840, 2160, 1755, 495},
+     .tabIndex = 12,
+     .font = FontKind::Caption,
+     .description = u"The distance row"},
+    {.name = u"Label6",
+     .caption = u"FPM",
+     .geometry = {4260, 1680, 495, 315},
+     .tabIndex = 11,
+     .font = FontKind::Caption,
+     .toolTip = u" Feet per minute "},
+    {.name = u"Label7",
+     .caption = u"IN",
+     .geometry = {4260, 2340, 255, 315},
+     .tabIndex = 10,
+     .font = FontKind::Caption,
+     .toolTip = u" Inches "},
+    {.name = u"Label8",
+     .caption = u"MPS",
+     .geometry = {6480, 1680, 495, 315},
+     .tabIndex = 9,
+     .font = FontKind::Caption,
+     .toolTip = u" Meters per second "},
+    {.name = u"Label9",
+     .caption = u"MM",
+     .geometry = {6480, 2340, 375, 315},
+     .tabIndex = 8,
+     .font = FontKind::Caption,
+     .toolTip = u" Millimeters "},
 }};
+
+constexpr std::u16string_view accessibleDescription(const LabelDesign &design)
+{
+    return design.toolTip.empty() ? design.description : withoutPadding(design.toolTip);
+}
 
 struct MenuDesign
 {
@@ -257,12 +274,14 @@ struct MenuDesign
     Handler click;
 };
 
-inline constexpr MenuDesign kMenu = {u"mnuHelp",
-                                     u"&Help",
-                                     u"mnuStopDisInfo",
-                                     u"&Stopping Distance Info",
-                                     u"Ctrl+S",
-                                     u'S',
-                                     &FreefallHandlers::mnuStopDisInfo_Click};
+inline constexpr MenuDesign kMenu = {
+    .titleName = u"mnuHelp",
+    .title = u"&Help",
+    .itemName = u"mnuStopDisInfo",
+    .item = u"&Stopping Distance Info",
+    .shortcutText = u"Ctrl+S",
+    .shortcutKey = u'S',
+    .click = &FreefallHandlers::mnuStopDisInfo_Click,
+};
 
 } // namespace freefall::design

@@ -2,6 +2,10 @@
 // through the event dispatch, so that no error of a handler reaches Qt.
 #include "app/qt/frmfreefall.h"
 
+#include "app/design/formassembly.h"
+#include "app/design/taborder.h"
+#include "app/design/twipsscale.h"
+
 #include "logic/freefallhandlers.h"
 #include "runtime/qt/qtformservices.h"
 #include "runtime/qt/qtoptionbutton.h"
@@ -22,8 +26,6 @@
 #include <QStyle>
 
 #include <algorithm>
-#include <utility>
-#include <vector>
 
 namespace freefall {
 
@@ -48,24 +50,17 @@ QFont designFont(FontKind kind)
     return font;
 }
 
-// Twips to pixels at the screen's logical DPI, which is also the DPI that turns the fonts'
-// points into pixels, so text and boxes keep their proportions.
-class Layout
+// The screen's logical DPI also turns the fonts' points into pixels, so text and boxes keep
+// their proportions.
+TwipsScale scaleOf(const QScreen *screen)
 {
-public:
-    explicit Layout(const QScreen *screen)
-        : factor_((screen ? screen->logicalDotsPerInch() : kReferenceDpi) / kReferenceDpi)
-    {
-    }
-    int pixels(int twips) const { return qRound(twips * factor_ / kTwipsPerPixel); }
-    QRect rect(const Twips &t) const
-    {
-        return QRect(pixels(t.left), pixels(t.top), pixels(t.width), pixels(t.height));
-    }
+    return TwipsScale(screen ? screen->logicalDotsPerInch() : kReferenceDpi);
+}
 
-private:
-    double factor_;
-};
+QRect toQRect(const PixelRect &r)
+{
+    return QRect(r.left, r.top, r.width, r.height);
+}
 
 void describe(QWidget *widget, std::u16string_view name, std::u16string_view description)
 {
@@ -143,32 +138,34 @@ void frmFreefall::createControls()
 {
     auto *client = new QWidget(this);
     client->setObjectName(u"clientArea"_qs);
-    const Layout layout(screen());
-    client->setFixedSize(layout.pixels(kWindow.clientWidth), layout.pixels(kWindow.clientHeight));
+    const TwipsScale scale = scaleOf(screen());
+    client->setFixedSize(scale.pixels(kWindow.clientWidth), scale.pixels(kWindow.clientHeight));
     setCentralWidget(client);
 
     for (const LabelDesign &design : kLabels) {
         auto *label = new QLabel(toQString(design.caption), client);
         label->setObjectName(toQString(design.name));
-        label->setGeometry(layout.rect(design.geometry));
+        label->setGeometry(toQRect(scale.rect(design.geometry)));
         label->setFont(designFont(design.font));
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
-        label->setAlignment((design.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        label->setAlignment(
+            (design.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
+            Qt::AlignTop);
         label->setAutoFillBackground(true);
         label->setToolTip(toQString(design.toolTip));
-        describe(label, design.caption, design.accessibleDescription);
+        describe(label, design.caption, design::accessibleDescription(design));
     }
 
     for (const TextBoxDesign &design : kTextBoxes) {
         const BoxDescription &box = describe(design.box);
         auto *edit = new TextBoxEdit(client);
         edit->setObjectName(toQString(box.name));
-        edit->setGeometry(layout.rect(design.geometry));
+        edit->setGeometry(toQRect(scale.rect(design.geometry)));
         edit->setFont(designFont(FontKind::TextBox));
         edit->setMaxLength(kBoxMaxLength);
         edit->setToolTip(toQString(design.toolTip));
-        describe(edit, box.role, design.accessibleDescription);
+        describe(edit, box.role, design::accessibleDescription(design));
         edits_[std::size_t(design.box)] = edit;
     }
 
@@ -176,12 +173,12 @@ void frmFreefall::createControls()
         const ButtonDesign &design = kCommandButtons[i];
         auto *button = new QPushButton(toQString(design.caption), client);
         button->setObjectName(toQString(design.name));
-        button->setGeometry(layout.rect(design.geometry));
+        button->setGeometry(toQRect(scale.rect(design.geometry)));
         button->setFont(designFont(FontKind::Caption));
         // Outside a dialog Qt gives Enter to a focused button only when it is auto-default;
         // Enter elsewhere reaches keyPressEvent, which clicks the default button.
         button->setAutoDefault(true);
-        button->setDefault(design.marked);
+        button->setDefault(design.defaultButton);
         describe(button, design.accessibleName, design.accessibleDescription);
         commandButtons_[i] = button;
     }
@@ -192,57 +189,59 @@ void frmFreefall::createControls()
         const ButtonDesign &design = kOptionButtons[i];
         auto *option = new QRadioButton(toQString(design.caption), client);
         option->setObjectName(toQString(design.name));
-        option->setGeometry(layout.rect(design.geometry));
+        option->setGeometry(toQRect(scale.rect(design.geometry)));
         option->setFont(designFont(FontKind::Caption));
-        option->setChecked(design.marked);
+        option->setChecked(design.selectedAtCreation);
         option->installEventFilter(this);
         describe(option, design.accessibleName, design.accessibleDescription);
         optionButtons_[i] = option;
     }
 }
 
-// The forms operations on the widgets, and the design's own look set through the same
-// properties the handlers change later.
+// The forms operations on the widgets, handed to the handlers.
 void frmFreefall::createAdapters()
 {
     services_ = std::make_unique<QtFormServices>(centralWidget());
-    for (const TextBoxDesign &design : kTextBoxes) {
-        auto &box = boxes_[std::size_t(design.box)];
-        box = std::make_unique<QtTextBox>(edits_[std::size_t(design.box)], dispatch_);
-        if (design.yellow)
-            box->setBackColor(colours::Yellow);
-        box->setLocked(design.locked);
-        box->setTabStop(design.tabStop);
+    FormAdapters adapters;
+    for (std::size_t i = 0; i < kBoxes.size(); ++i) {
+        boxes_[i] = std::make_unique<QtTextBox>(edits_[i], dispatch_);
+        adapters.boxes[i] = boxes_[i].get();
     }
-    for (std::size_t i = 0; i < kOptionButtons.size(); ++i)
+    for (std::size_t i = 0; i < kOptionButtons.size(); ++i) {
         options_[i] = std::make_unique<QtOptionButton>(optionButtons_[i]);
-
-    const auto box = [this](Box which) -> TextBox & { return *boxes_[std::size_t(which)]; };
-    handlers_ = std::make_unique<FreefallHandlers>(
-        FormControls{box(Box::ImperialSpeed), box(Box::MetricSpeed), box(Box::StopInches),
-                     box(Box::StopMillimeters), *options_[0], *options_[1], *services_},
-        regional_);
+        adapters.options[i] = options_[i].get();
+    }
+    adapters.services = services_.get();
+    handlers_ = assembleHandlers(adapters, regional_);
 }
 
 void frmFreefall::setTabOrderByIndex()
 {
-    std::vector<std::pair<int, QWidget *>> order;
-    for (const TextBoxDesign &design : kTextBoxes)
-        order.emplace_back(design.tabIndex, edits_[std::size_t(design.box)]);
-    for (std::size_t i = 0; i < kCommandButtons.size(); ++i)
-        order.emplace_back(kCommandButtons[i].tabIndex, commandButtons_[i]);
-    for (std::size_t i = 0; i < kOptionButtons.size(); ++i)
-        order.emplace_back(kOptionButtons[i].tabIndex, optionButtons_[i]);
-    std::sort(order.begin(), order.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+    QWidget *previous = nullptr;
+    for (const ControlSlot &slot : kTabOrder) {
+        QWidget *widget = nullptr;
+        switch (slot.kind) {
+        case ControlSlot::Kind::TextBox:
+            widget = edits_[std::size_t(kTextBoxes[slot.index].box)];
+            break;
+        case ControlSlot::Kind::CommandButton:
+            widget = commandButtons_[slot.index];
+            break;
+        case ControlSlot::Kind::OptionButton:
+            widget = optionButtons_[slot.index];
+            break;
+        case ControlSlot::Kind::Label: // labels take no focus
+            continue;
+        }
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
 }
 
 // Every event the design names, wired the same way. textChanged, unlike textEdited, also comes
-// from a program write, inside it; an option button's Click is its becoming the selected one,
-// by mouse, access key or arrow key, so choosing the selected button again raises nothing and a
-// stray click cannot wipe the typed speed.
+// from a program write, inside it; an option button raises its Click only when it becomes the
+// selected one.
 void frmFreefall::connectHandlers()
 {
     for (const TextBoxDesign &design : kTextBoxes) {
@@ -254,11 +253,10 @@ void frmFreefall::connectHandlers()
         connect(commandButtons_[i], &QPushButton::clicked, this,
                 [this, handler = kCommandButtons[i].click] { raise(handler); });
     for (std::size_t i = 0; i < kOptionButtons.size(); ++i)
-        connect(optionButtons_[i], &QRadioButton::toggled, this,
-                [this, handler = kOptionButtons[i].click](bool checked) {
-                    if (checked)
-                        raise(handler);
-                });
+        connect(optionButtons_[i], &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked && optionGroup_.select(i))
+                raise(kOptionButtons[i].click);
+        });
     connect(mnuStopDisInfo_, &QAction::triggered, this,
             [this, handler = kMenu.click] { raise(handler); });
 }
@@ -297,7 +295,7 @@ void frmFreefall::moveWithinOptionGroup(QRadioButton *from, int key)
 QPushButton *frmFreefall::defaultButton() const
 {
     for (std::size_t i = 0; i < kCommandButtons.size(); ++i) {
-        if (kCommandButtons[i].marked)
+        if (kCommandButtons[i].defaultButton)
             return commandButtons_[i];
     }
     return nullptr;

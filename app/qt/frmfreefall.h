@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/design/freefalldesign.h"
+#include "app/design/optiongroup.h"
 #include "logic/boxes.h"
 #include "runtime/eventdispatch.h"
 #include "runtime/forms.h"
@@ -63,6 +64,7 @@ private:
     std::array<QPushButton *, design::kCommandButtons.size()> commandButtons_{};
     std::array<QRadioButton *, design::kOptionButtons.size()> optionButtons_{};
     QAction *mnuStopDisInfo_ = nullptr;
+    design::OptionGroup optionGroup_;
 
     std::array<std::unique_ptr<QtTextBox>, kBoxes.size()> boxes_;
     std::array<std::unique_ptr<QtOptionButton>, design::kOptionButtons.size()> options_;

@@ -2,7 +2,7 @@
 // changes the text's size, so the heights are looked up first.
 #include "app/win32/designfonts.h"
 
-#include "app/win32/layout.h"
+#include "app/design/twipsscale.h"
 #include "runtime/win32/widetext.h"
 
 namespace freefall {
@@ -44,12 +44,12 @@ bool hasBitmapHeight(const std::wstring &family, int height)
 
 DesignFonts::DesignFonts(int dpi)
 {
-    const Layout layout(dpi);
+    const design::TwipsScale scale(dpi);
     const std::wstring designFamily = toWide(design::kFontFamily);
     for (FontKind kind : {FontKind::TextBox, FontKind::Caption, FontKind::Title}) {
         const design::FontDesign font = design::fontDesign(kind);
         const std::size_t i = index(kind);
-        heights_[i] = layout.fontPixels(font.pointSize);
+        heights_[i] = scale.fontPixels(font.pointSize);
         families_[i] = hasBitmapHeight(designFamily, heights_[i]) ? designFamily : kStandInFamily;
         fonts_[i].reset(CreateFontW(-heights_[i], 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
                                     FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,

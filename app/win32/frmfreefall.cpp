@@ -1,11 +1,10 @@
-// Builds the window from the design tables and raises each control's event on its handler
-// through the event dispatch. The window procedure hands each message to one small function;
-// no exception leaves it into the system.
+// The calculator window's messages: the window procedure hands each message to one small
+// function, and each control's notification, found by its identifier, to one more; no exception
+// leaves it into the system. The window is built from the design tables in
+// frmfreefallcreate.cpp.
 #include "app/win32/frmfreefall.h"
 
-#include "app/win32/captionwrap.h"
 #include "app/win32/controlids.h"
-#include "app/win32/layout.h"
 #include "logic/freefallhandlers.h"
 #include "runtime/win32/widetext.h"
 #include "runtime/win32/win32formservices.h"
@@ -14,11 +13,8 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <stdexcept>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace freefall {
 
@@ -26,10 +22,6 @@ namespace {
 
 using namespace design;
 
-// A fixed single border: no sizing frame and no maximise button.
-constexpr DWORD kWindowStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr DWORD kWindowExStyle = 0;
 constexpr wchar_t kIconName[] = L"IDI_ICON1";
 
 const std::wstring &className()
@@ -59,63 +51,6 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure)
     windowClass.lpszClassName = className().c_str();
     if (!RegisterClassExW(&windowClass))
         throw std::runtime_error("the window class cannot be registered");
-}
-
-// One control of the design, placed in the creation order that is also the tab order.
-struct Slot
-{
-    enum class Kind
-    {
-        Box,
-        CommandButton,
-        OptionButton,
-        Label
-    };
-    int tabIndex;
-    Kind kind;
-    std::size_t index; // into its design table
-};
-
-std::vector<Slot> slotsByTabIndex()
-{
-    std::vector<Slot> slots;
-    for (std::size_t i = 0; i < kTextBoxes.size(); ++i)
-        slots.push_back({kTextBoxes[i].tabIndex, Slot::Kind::Box, i});
-    for (std::size_t i = 0; i < kCommandButtons.size(); ++i)
-        slots.push_back({kCommandButtons[i].tabIndex, Slot::Kind::CommandButton, i});
-    for (std::size_t i = 0; i < kOptionButtons.size(); ++i)
-        slots.push_back({kOptionButtons[i].tabIndex, Slot::Kind::OptionButton, i});
-    for (std::size_t i = 0; i < kLabels.size(); ++i)
-        slots.push_back({kLabels[i].tabIndex, Slot::Kind::Label, i});
-    std::sort(slots.begin(), slots.end(),
-              [](const Slot &a, const Slot &b) { return a.tabIndex < b.tabIndex; });
-    return slots;
-}
-
-HWND createChild(HWND parent, HINSTANCE instance, const wchar_t *windowClass,
-                 std::u16string_view text, DWORD style, DWORD exStyle, int id)
-{
-    const std::wstring caption = toWide(text);
-    HWND child = CreateWindowExW(exStyle, windowClass, caption.c_str(), WS_CHILD | style, 0, 0, 0,
-                                 0, parent, HMENU(INT_PTR(id)), instance, nullptr);
-    if (!child)
-        throw std::runtime_error("a control cannot be created");
-    return child;
-}
-
-template <typename Array> int indexOf(const Array &windows, HWND window)
-{
-    const auto found = std::find(windows.begin(), windows.end(), window);
-    return found == windows.end() ? -1 : int(found - windows.begin());
-}
-
-Handler changeHandler(Box box)
-{
-    for (const TextBoxDesign &design : kTextBoxes) {
-        if (design.box == box)
-            return design.change;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -271,51 +206,78 @@ LRESULT frmFreefall::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-// Menu and accelerator commands come without a control; control notifications with one.
+// Menu and accelerator commands come without a control; control notifications with one, and
+// its identifier says which control of which table it is.
 void frmFreefall::onCommand(int id, int code, HWND control)
 {
     if (!control) {
         if (id == controlids::kStopDisInfo)
-            raise(kMenu.click);
+            onStopDisInfo();
         return;
     }
-    if (const int box = indexOf(edits_, control); box >= 0) {
-        if (code == EN_CHANGE && boxes_[std::size_t(box)] &&
-            boxes_[std::size_t(box)]->takeChange()) {
-            if (const Handler handler = changeHandler(Box(box)))
-                raise(handler);
-        }
-        return;
+    if (const auto box = controlids::kBoxes.indexOf(id)) {
+        if (code == EN_CHANGE)
+            onBoxChange(Box(*box));
+    } else if (const auto button = controlids::kCommandButtons.indexOf(id)) {
+        onCommandButton(*button, code);
+    } else if (const auto option = controlids::kOptionButtons.indexOf(id)) {
+        onOptionButton(*option, code);
     }
-    if (const int button = indexOf(commandButtons_, control); button >= 0) {
-        if (code == BN_CLICKED)
-            raise(kCommandButtons[std::size_t(button)].click);
-        else if (code == BN_SETFOCUS || code == BN_KILLFOCUS)
-            updateDefaultButton();
-        return;
-    }
-    if (const int option = indexOf(optionButtons_, control); option >= 0 && code == BN_CLICKED)
-        optionClicked(std::size_t(option));
 }
 
+// A change the program made itself was already raised inside its write.
+void frmFreefall::onBoxChange(Box box)
+{
+    Win32TextBox *adapter = boxes_[std::size_t(box)].get();
+    if (!adapter || !adapter->takeChange())
+        return;
+    for (const TextBoxDesign &design : kTextBoxes) {
+        if (design.box == box)
+            raise(design.change);
+    }
+}
+
+// A command button with the focus shows itself as the default, since Enter then clicks it.
+void frmFreefall::onCommandButton(std::size_t index, int code)
+{
+    if (code == BN_CLICKED)
+        raise(kCommandButtons[index].click);
+    else if (code == BN_SETFOCUS || code == BN_KILLFOCUS)
+        updateDefaultButton();
+}
+
+// Only a button newly selected raises its Click.
+void frmFreefall::onOptionButton(std::size_t index, int code)
+{
+    if (code != BN_CLICKED || SendMessageW(optionButtons_[index], BM_GETCHECK, 0, 0) != BST_CHECKED)
+        return;
+    if (optionGroup_.select(index))
+        raise(kOptionButtons[index].click);
+}
+
+void frmFreefall::onStopDisInfo()
+{
+    raise(kMenu.click);
+}
+
+// The option buttons draw their own caption colour.
 LRESULT frmFreefall::onNotify(const NMHDR &header)
 {
     if (header.code != NM_CUSTOMDRAW)
         return 0;
-    const int option = indexOf(optionButtons_, header.hwndFrom);
-    if (option < 0 || !options_[std::size_t(option)])
+    const auto option = controlids::kOptionButtons.indexOf(int(header.idFrom));
+    if (!option || !options_[*option])
         return CDRF_DODEFAULT;
-    return options_[std::size_t(option)]->customDraw(
-        reinterpret_cast<const NMCUSTOMDRAW &>(header));
+    return options_[*option]->customDraw(reinterpret_cast<const NMCUSTOMDRAW &>(header));
 }
 
 HBRUSH frmFreefall::onCtlColor(HDC dc, HWND control)
 {
-    if (const int box = indexOf(edits_, control); box >= 0 && boxes_[std::size_t(box)])
-        return boxes_[std::size_t(box)]->colourFor(dc);
-    if (const int option = indexOf(optionButtons_, control);
-        option >= 0 && options_[std::size_t(option)])
-        return options_[std::size_t(option)]->colourFor(dc);
+    const int id = GetDlgCtrlID(control);
+    if (const auto box = controlids::kBoxes.indexOf(id); box && boxes_[*box])
+        return boxes_[*box]->colourFor(dc);
+    if (const auto option = controlids::kOptionButtons.indexOf(id); option && options_[*option])
+        return options_[*option]->colourFor(dc);
     // Labels are opaque in the window's button-face colour.
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
@@ -338,10 +300,10 @@ bool frmFreefall::onSetCursor(HWND over, int hitTest)
 // Enter clicks the command button that has the focus, else the design's default button.
 LRESULT frmFreefall::onGetDefId() const
 {
-    const int focused = indexOf(commandButtons_, GetFocus());
+    const std::optional<std::size_t> focused = focusedCommandButton();
     for (std::size_t i = 0; i < kCommandButtons.size(); ++i) {
-        if (focused >= 0 ? std::size_t(focused) == i : kCommandButtons[i].marked)
-            return MAKELRESULT(controlids::kFirstCommandButton + int(i), DC_HASDEFID);
+        if (focused ? *focused == i : kCommandButtons[i].defaultButton)
+            return MAKELRESULT(controlids::kCommandButtons.id(i), DC_HASDEFID);
     }
     return 0;
 }
@@ -391,181 +353,6 @@ void frmFreefall::onDestroy()
     PostQuitMessage(0);
 }
 
-// The menu bar and its shortcut come from the design's menu row; the menu shows the shortcut
-// after a tab, right-aligned.
-void frmFreefall::createMenu()
-{
-    const std::wstring item = toWide(kMenu.item) + L"\t" + toWide(kMenu.shortcutText);
-    const std::wstring title = toWide(kMenu.title);
-    HMENU popup = CreatePopupMenu();
-    HMENU bar = CreateMenu();
-    if (!popup || !bar || !AppendMenuW(popup, MF_STRING, controlids::kStopDisInfo, item.c_str()) ||
-        !AppendMenuW(bar, MF_POPUP, UINT_PTR(popup), title.c_str()) || !SetMenu(hwnd_, bar)) {
-        if (bar)
-            DestroyMenu(bar);
-        throw std::runtime_error("the menu cannot be created");
-    }
-    ACCEL shortcut{FVIRTKEY | FCONTROL, WORD(kMenu.shortcutKey), WORD(controlids::kStopDisInfo)};
-    accelerators_ = CreateAcceleratorTableW(&shortcut, 1);
-}
-
-// Creation order is z-order, which is the order the dialog manager's Tab follows; a group starts
-// where the run of option buttons starts and where it ends, so the arrow keys stay inside it.
-void frmFreefall::createControls(HINSTANCE instance)
-{
-    bool previousWasOption = false;
-    bool first = true;
-    for (const Slot &slot : slotsByTabIndex()) {
-        const bool isOption = slot.kind == Slot::Kind::OptionButton;
-        const DWORD group = (first || isOption != previousWasOption) ? WS_GROUP : 0;
-        first = false;
-        previousWasOption = isOption;
-        switch (slot.kind) {
-        case Slot::Kind::Box: {
-            const Box box = kTextBoxes[slot.index].box;
-            // A text box has no caption of its own: screen readers name it after the static
-            // text just before it, which is this hidden label holding the box's role.
-            nameLabels_[std::size_t(box)] =
-                createChild(hwnd_, instance, L"STATIC", describe(box).role, group | SS_NOPREFIX, 0,
-                            controlids::kFirstNameLabel + int(box));
-            edits_[std::size_t(box)] = createChild(
-                hwnd_, instance, L"EDIT", u"", WS_VISIBLE | group | ES_LEFT | ES_AUTOHSCROLL,
-                WS_EX_CLIENTEDGE, controlids::box(std::size_t(box)));
-            break;
-        }
-        case Slot::Kind::CommandButton: {
-            const ButtonDesign &design = kCommandButtons[slot.index];
-            const DWORD type = design.marked ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-            commandButtons_[slot.index] =
-                createChild(hwnd_, instance, L"BUTTON", design.caption,
-                            WS_VISIBLE | group | WS_TABSTOP | type | BS_NOTIFY, 0,
-                            controlids::kFirstCommandButton + int(slot.index));
-            break;
-        }
-        case Slot::Kind::OptionButton: {
-            const ButtonDesign &design = kOptionButtons[slot.index];
-            HWND option = createChild(hwnd_, instance, L"BUTTON", design.caption,
-                                      WS_VISIBLE | group | BS_AUTORADIOBUTTON, 0,
-                                      controlids::kFirstOptionButton + int(slot.index));
-            // Checking a radio button also gives it the group's tab stop.
-            if (design.marked) {
-                SendMessageW(option, BM_SETCHECK, BST_CHECKED, 0);
-                selectedOption_ = slot.index;
-            }
-            optionButtons_[slot.index] = option;
-            break;
-        }
-        case Slot::Kind::Label: {
-            const LabelDesign &design = kLabels[slot.index];
-            // SS_NOTIFY: the label takes the mouse, so that its tooltip sees it.
-            labels_[slot.index] =
-                createChild(hwnd_, instance, L"STATIC", design.caption,
-                            WS_VISIBLE | group | SS_NOTIFY | (design.centred ? SS_CENTER : SS_LEFT),
-                            0, controlids::kFirstLabel + int(slot.index));
-            break;
-        }
-        }
-    }
-    toolTips_ = std::make_unique<FormToolTips>(hwnd_);
-    for (const TextBoxDesign &design : kTextBoxes)
-        toolTips_->add(edits_[std::size_t(design.box)], design.toolTip);
-    for (std::size_t i = 0; i < kLabels.size(); ++i)
-        toolTips_->add(labels_[i], kLabels[i].toolTip);
-}
-
-// The forms operations on the controls, and the design's own look set through the same
-// properties the handlers change later.
-void frmFreefall::createAdapters()
-{
-    services_ = std::make_unique<Win32FormServices>(hwnd_);
-    for (const TextBoxDesign &design : kTextBoxes) {
-        auto &box = boxes_[std::size_t(design.box)];
-        box = std::make_unique<Win32TextBox>(edits_[std::size_t(design.box)], kBoxMaxLength,
-                                             dispatch_);
-        if (design.yellow)
-            box->setBackColor(colours::Yellow);
-        box->setLocked(design.locked);
-        box->setTabStop(design.tabStop);
-    }
-    for (std::size_t i = 0; i < kOptionButtons.size(); ++i)
-        options_[i] = std::make_unique<Win32OptionButton>(optionButtons_[i]);
-
-    const auto box = [this](Box which) -> TextBox & { return *boxes_[std::size_t(which)]; };
-    handlers_ = std::make_unique<FreefallHandlers>(
-        FormControls{box(Box::ImperialSpeed), box(Box::MetricSpeed), box(Box::StopInches),
-                     box(Box::StopMillimeters), *options_[0], *options_[1], *services_},
-        regional_);
-}
-
-void frmFreefall::describeControls()
-{
-    names_ = std::make_unique<AccessibleNames>();
-    for (const TextBoxDesign &design : kTextBoxes)
-        names_->describe(edits_[std::size_t(design.box)], describe(design.box).role,
-                         design.accessibleDescription);
-    for (std::size_t i = 0; i < kCommandButtons.size(); ++i)
-        names_->describe(commandButtons_[i], kCommandButtons[i].accessibleName,
-                         kCommandButtons[i].accessibleDescription);
-    for (std::size_t i = 0; i < kOptionButtons.size(); ++i)
-        names_->describe(optionButtons_[i], kOptionButtons[i].accessibleName,
-                         kOptionButtons[i].accessibleDescription);
-    for (std::size_t i = 0; i < kLabels.size(); ++i)
-        names_->describe(labels_[i], kLabels[i].caption, kLabels[i].accessibleDescription);
-}
-
-// Positions, sizes and fonts at the window's DPI.
-void frmFreefall::applyLayout()
-{
-    const Layout layout(dpi_);
-    const auto place = [&](HWND control, const Twips &twips, FontKind font) {
-        const RECT r = layout.rect(twips);
-        SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(control, WM_SETFONT, WPARAM(fonts_->font(font)), TRUE);
-    };
-    for (const TextBoxDesign &design : kTextBoxes)
-        place(edits_[std::size_t(design.box)], design.geometry, FontKind::TextBox);
-    for (std::size_t i = 0; i < kCommandButtons.size(); ++i)
-        place(commandButtons_[i], kCommandButtons[i].geometry, FontKind::Caption);
-    for (std::size_t i = 0; i < kOptionButtons.size(); ++i)
-        place(optionButtons_[i], kOptionButtons[i].geometry, FontKind::Caption);
-    for (std::size_t i = 0; i < kLabels.size(); ++i) {
-        const LabelDesign &design = kLabels[i];
-        place(labels_[i], design.geometry, design.font);
-        const RECT r = layout.rect(design.geometry);
-        const std::wstring lines =
-            wrapCaption(toWide(design.caption), fonts_->font(design.font), r.right - r.left);
-        SetWindowTextW(labels_[i], lines.c_str());
-    }
-
-    RECT frame{};
-    GetWindowRect(hwnd_, &frame);
-    fitWindowToClient(POINT{frame.left, frame.top});
-}
-
-// The frame around the design's client area at this DPI. The menu bar can take another height
-// than the system metrics predict, so the client area is measured and the frame corrected.
-void frmFreefall::fitWindowToClient(POINT topLeft)
-{
-    const Layout layout(dpi_);
-    const int width = layout.pixels(kWindow.clientWidth);
-    const int height = layout.pixels(kWindow.clientHeight);
-    RECT frame{0, 0, width, height};
-    AdjustWindowRectExForDpi(&frame, kWindowStyle, TRUE, kWindowExStyle, UINT(dpi_));
-    int frameWidth = frame.right - frame.left;
-    int frameHeight = frame.bottom - frame.top;
-    SetWindowPos(hwnd_, nullptr, topLeft.x, topLeft.y, frameWidth, frameHeight,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    if (client.right != width || client.bottom != height) {
-        frameWidth += width - client.right;
-        frameHeight += height - client.bottom;
-        SetWindowPos(hwnd_, nullptr, 0, 0, frameWidth, frameHeight,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-}
-
 void frmFreefall::raise(Handler handler)
 {
     if (!handler || !handlers_)
@@ -573,29 +360,24 @@ void frmFreefall::raise(Handler handler)
     dispatch_.raise([this, handler] { (handlers_.get()->*handler)(); });
 }
 
-// An option button's Click is its becoming the selected one, by mouse, access key or arrow key;
-// choosing the selected button again raises nothing, so a stray click cannot wipe the speed.
-void frmFreefall::optionClicked(std::size_t index)
-{
-    if (index == selectedOption_ ||
-        SendMessageW(optionButtons_[index], BM_GETCHECK, 0, 0) != BST_CHECKED)
-        return;
-    selectedOption_ = index;
-    raise(kOptionButtons[index].click);
-}
-
 // A command button with the focus shows itself as the default, since Enter then clicks it; the
 // design's default button shows so at all other times.
 void frmFreefall::updateDefaultButton()
 {
-    const int focused = indexOf(commandButtons_, GetFocus());
+    const std::optional<std::size_t> focused = focusedCommandButton();
     for (std::size_t i = 0; i < kCommandButtons.size(); ++i) {
-        const bool isDefault = focused >= 0 ? std::size_t(focused) == i : kCommandButtons[i].marked;
+        const bool isDefault = focused ? *focused == i : kCommandButtons[i].defaultButton;
         const LONG_PTR type = GetWindowLongPtrW(commandButtons_[i], GWL_STYLE) & BS_TYPEMASK;
         const LONG_PTR wanted = isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
         if (type != wanted)
             SendMessageW(commandButtons_[i], BM_SETSTYLE, WPARAM(wanted), TRUE);
     }
+}
+
+std::optional<std::size_t> frmFreefall::focusedCommandButton() const
+{
+    HWND focused = focusedChild();
+    return focused ? controlids::kCommandButtons.indexOf(GetDlgCtrlID(focused)) : std::nullopt;
 }
 
 HWND frmFreefall::focusedChild() const
@@ -606,7 +388,8 @@ HWND frmFreefall::focusedChild() const
 
 bool frmFreefall::isEdit(HWND control) const
 {
-    return indexOf(edits_, control) >= 0;
+    return control && GetParent(control) == hwnd_ &&
+           controlids::kBoxes.indexOf(GetDlgCtrlID(control)).has_value();
 }
 
 } // namespace freefall

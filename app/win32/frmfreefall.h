@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/design/freefalldesign.h"
+#include "app/design/optiongroup.h"
 #include "app/win32/accessiblenames.h"
 #include "app/win32/designfonts.h"
 #include "app/win32/formtooltips.h"
@@ -15,6 +16,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 namespace freefall {
@@ -53,11 +55,21 @@ public:
     bool imperialMode() const;
 
 private:
+    // A fixed single border: no sizing frame and no maximise button.
+    static constexpr DWORD kWindowStyle =
+        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    static constexpr DWORD kWindowExStyle = 0;
+
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam,
                                        LPARAM lParam) noexcept;
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // One function for each message the window handles, and for each control's notification.
     void onCommand(int id, int code, HWND control);
+    void onBoxChange(Box box);
+    void onCommandButton(std::size_t index, int code);
+    void onOptionButton(std::size_t index, int code);
+    void onStopDisInfo();
     LRESULT onNotify(const NMHDR &header);
     HBRUSH onCtlColor(HDC dc, HWND control);
     bool onSetCursor(HWND over, int hitTest);
@@ -68,15 +80,17 @@ private:
     void onDpiChanged(int dpi, const RECT &suggested);
     void onDestroy();
 
+    // The window's construction from the design tables (frmfreefallcreate.cpp).
     void createMenu();
     void createControls(HINSTANCE instance);
     void createAdapters();
     void describeControls();
     void applyLayout();
     void fitWindowToClient(POINT topLeft);
+
     void raise(design::Handler handler);
-    void optionClicked(std::size_t index);
     void updateDefaultButton();
+    std::optional<std::size_t> focusedCommandButton() const;
     HWND focusedChild() const;
     bool isEdit(HWND control) const;
 
@@ -86,6 +100,7 @@ private:
     int dpi_ = 96;
     HACCEL accelerators_ = nullptr;
     HWND focus_ = nullptr; // the child that has, or last had, the focus
+    design::OptionGroup optionGroup_;
 
     // In the order of Box and of the design's tables.
     std::array<HWND, kBoxes.size()> edits_{};
@@ -93,7 +108,6 @@ private:
     std::array<HWND, design::kOptionButtons.size()> optionButtons_{};
     std::array<HWND, design::kLabels.size()> labels_{};
     std::array<HWND, kBoxes.size()> nameLabels_{}; // hidden, each just before its box
-    std::size_t selectedOption_ = 0;
 
     std::unique_ptr<DesignFonts> fonts_;
     std::unique_ptr<FormToolTips> toolTips_;

@@ -31,8 +31,8 @@ struct TestWindow
     FakeOptionButton optMetric;
     FakeFormServices services;
     FixedRegionalSettings regional{localeFormat("en_US")};
-    FreefallHandlers form{{imperial, metric, inches, millimetres, optImperial, optMetric, services},
-                          regional};
+    FreefallHandlers form{
+        {{&imperial, &metric, &inches, &millimetres}, optImperial, optMetric, services}, regional};
 
     TestWindow()
     {
@@ -261,6 +261,24 @@ TEST_CASE("Clear with empty boxes only moves the focus")
     w.form.cmdClear_Click();
     CHECK(w.log.events.empty());
     CHECK(w.log.focused == &w.imperial);
+}
+
+// The order is visible to the change handlers: emptying the input box first lets its own change
+// handler wipe the results nested inside that write.
+TEST_CASE("Clear empties the four boxes in their order, in either mode")
+{
+    for (const bool metric : {false, true}) {
+        CAPTURE(metric);
+        TestWindow w;
+        if (metric)
+            w.form.optMetric_Click();
+        for (FakeTextBox *box : {&w.imperial, &w.metric, &w.inches, &w.millimetres})
+            box->setInitialText(u"1");
+        w.log.events.clear();
+        w.form.cmdClear_Click();
+        CHECK(w.log.events == Texts{u"FPM=", u"MPS=", u"IN=", u"MM="});
+        CHECK(w.log.focused == (metric ? &w.metric : &w.imperial));
+    }
 }
 
 TEST_CASE("shows the formula message")

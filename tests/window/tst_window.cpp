@@ -4,6 +4,7 @@
 #include "logic/boxes.h"
 #include "runtime/qt/regional/qtregionalsettings.h"
 #include "runtime/qt/textboxedit.h"
+#include "tests/support/designfixture.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -26,6 +27,11 @@ using freefall::frmFreefall;
 using freefall::TextBoxEdit;
 
 namespace {
+
+using freefall::testing::FixtureControl;
+using freefall::testing::kFixtureClientHeight;
+using freefall::testing::kFixtureClientWidth;
+using freefall::testing::kFixtureControls;
 
 // The four boxes' names, in the order of their description.
 QStringList boxNames()
@@ -94,9 +100,6 @@ private slots:
     void title();
     void windowIcon();
 
-    void benchKeystroke();
-    void benchCalculate();
-
 private:
     template <typename T = QWidget> T *control(const QString &name) const
     {
@@ -115,9 +118,10 @@ private:
         QRadioButton plain;
         return plain.palette().color(plain.foregroundRole());
     }
-    int pixels(int twips) const
+    // Pixels at 96 dpi at the screen's own DPI.
+    int scaled(int pixels) const
     {
-        return qRound(twips * window_->screen()->logicalDotsPerInch() / 96.0 / 15.0);
+        return qRound(pixels * window_->screen()->logicalDotsPerInch() / 96.0);
     }
 
     freefall::QtRegionalSettings regional_{QLocale::c()};
@@ -632,33 +636,22 @@ void TestWindow::accessibleText()
 void TestWindow::geometry_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
-
-    QTest::newRow("txtImperialSpeed") << u"txtImperialSpeed"_qs << QRect(2700, 1560, 1455, 420);
-    QTest::newRow("txtStopInches") << u"txtStopInches"_qs << QRect(2700, 2220, 1455, 420);
-    QTest::newRow("txtMetricSpeed") << u"txtMetricSpeed"_qs << QRect(5010, 1560, 1395, 420);
-    QTest::newRow("txtStopMillimeters") << u"txtStopMillimeters"_qs << QRect(5010, 2220, 1395, 420);
-    QTest::newRow("cmdCalculate") << u"cmdCalculate"_qs << QRect(2790, 2940, 1275, 555);
-    QTest::newRow("cmdClear") << u"cmdClear"_qs << QRect(5070, 2940, 1275, 555);
-    QTest::newRow("optImperial") << u"optImperial"_qs << QRect(2820, 1020, 1215, 255);
-    QTest::newRow("optMetric") << u"optMetric"_qs << QRect(5160, 1020, 1095, 255);
-    QTest::newRow("Label1") << u"Label1"_qs << QRect(1545, 240, 4815, 375);
-    QTest::newRow("Label4") << u"Label4"_qs << QRect(840, 1680, 1575, 315);
-    QTest::newRow("Label5") << u"Label5"_qs << QRect(840, 2160, 1755, 495);
-    QTest::newRow("Label6") << u"Label6"_qs << QRect(4260, 1680, 495, 315);
-    QTest::newRow("Label7") << u"Label7"_qs << QRect(4260, 2340, 255, 315);
-    QTest::newRow("Label8") << u"Label8"_qs << QRect(6480, 1680, 495, 315);
-    QTest::newRow("Label9") << u"Label9"_qs << QRect(6480, 2340, 375, 315);
+    QTest::addColumn<QRect>("pixelsAt96Dpi");
+    for (const FixtureControl &control : kFixtureControls)
+        QTest::newRow(qPrintable(QString::fromUtf16(control.name.data(), control.name.size())))
+            << QString::fromUtf16(control.name.data(), control.name.size())
+            << QRect(control.left, control.top, control.width, control.height);
 }
 
 void TestWindow::geometry()
 {
     QFETCH(QString, name);
-    QFETCH(QRect, twips);
+    QFETCH(QRect, pixelsAt96Dpi);
     QWidget *widget = control(name);
     QCOMPARE(widget->parentWidget(), window_->centralWidget());
-    QCOMPARE(widget->geometry(), QRect(pixels(twips.x()), pixels(twips.y()), pixels(twips.width()),
-                                       pixels(twips.height())));
+    const QRect &r = pixelsAt96Dpi;
+    QCOMPARE(widget->geometry(),
+             QRect(scaled(r.x()), scaled(r.y()), scaled(r.width()), scaled(r.height())));
     QVERIFY(widget->isVisible());
     QVERIFY(widget->isEnabled());
 }
@@ -666,7 +659,7 @@ void TestWindow::geometry()
 void TestWindow::clientAreaAndFrame()
 {
     QWidget *client = window_->centralWidget();
-    QCOMPARE(client->size(), QSize(pixels(7905), pixels(3780)));
+    QCOMPARE(client->size(), QSize(scaled(kFixtureClientWidth), scaled(kFixtureClientHeight)));
     QCOMPARE(client->y(), window_->menuBar()->geometry().bottom() + 1);
     QCOMPARE(window_->minimumSize(), window_->maximumSize());
     QCOMPARE(window_->size(), window_->minimumSize());
@@ -793,41 +786,11 @@ void TestWindow::title()
 
 void TestWindow::windowIcon()
 {
-    if (!QFile::exists(u":/icons/freefall.ico"_qs))
-        QSKIP("the icon resource is not linked into this build");
+    QVERIFY2(QFile::exists(u":/icons/freefall.ico"_qs),
+             "the icon resource is not linked into this build");
     const QList<QSize> sizes = window_->windowIcon().availableSizes();
     QVERIFY(sizes.contains(QSize(16, 16)));
     QVERIFY(sizes.contains(QSize(32, 32)));
-}
-
-// One keystroke in the speed box that wipes three results, and its Backspace.
-void TestWindow::benchKeystroke()
-{
-    TextBoxEdit *input = box(u"txtImperialSpeed"_qs);
-    type(u"txtImperialSpeed"_qs, u"100"_qs);
-    QBENCHMARK
-    {
-        box(u"txtStopInches"_qs)->setText(u"0.52"_qs);
-        QTest::keyClick(input, Qt::Key_0);
-        QTest::keyClick(input, Qt::Key_Backspace);
-        QCoreApplication::processEvents();
-    }
-    QCOMPARE(input->text(), u"100"_qs);
-    QCOMPARE(box(u"txtStopInches"_qs)->text(), QString());
-}
-
-// Enter in the speed box: the calculation, three writes and their change events, the repaint.
-void TestWindow::benchCalculate()
-{
-    TextBoxEdit *input = box(u"txtImperialSpeed"_qs);
-    type(u"txtImperialSpeed"_qs, u"100"_qs);
-    QBENCHMARK
-    {
-        box(u"txtStopInches"_qs)->clear();
-        QTest::keyClick(input, Qt::Key_Return);
-        QCoreApplication::processEvents();
-    }
-    QCOMPARE(box(u"txtStopMillimeters"_qs)->text(), u"13.21"_qs);
 }
 
 QTEST_MAIN(TestWindow)

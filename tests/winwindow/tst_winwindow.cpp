@@ -1,6 +1,7 @@
 // The Win32 window of the calculator, in-process under Wine: its frame, layout, fonts,
 // tooltips and accessible names as designed, and the keyboard, the modes, the nine-character
 // limit, the formula message and the pointer keywords as a user meets them.
+#include "tests/support/designfixture.h"
 #include "tests/support/doctesttext.h"
 #include "tests/support/winfile.h"
 #include "tests/winwindow/windowdriver.h"
@@ -127,40 +128,29 @@ TEST_CASE("the window's frame: title with its blanks, fixed border, client area,
 TEST_CASE("each control at its twips, with its caption, font, look and tab stop")
 {
     WindowDriver driver;
-    struct Expected
-    {
-        std::u16string_view name;
-        Twips geometry;
-        FontKind font;
-        std::u16string_view caption;
-        bool tabStop;
+    const auto fontOf = [](FixtureFont font) {
+        switch (font) {
+        case FixtureFont::TextBox:
+            return FontKind::TextBox;
+        case FixtureFont::Caption:
+            return FontKind::Caption;
+        case FixtureFont::Title:
+            break;
+        }
+        return FontKind::Title;
     };
-    std::vector<Expected> controls;
-    // After Form_Load only the feet-per-minute box of the four takes the focus by Tab.
-    for (const TextBoxDesign &box : kTextBoxes)
-        controls.push_back({describe(box.box).name, box.geometry, FontKind::TextBox, u"",
-                            box.box == Box::ImperialSpeed});
-    for (const ButtonDesign &button : kCommandButtons)
-        controls.push_back({button.name, button.geometry, FontKind::Caption, button.caption, true});
-    for (const ButtonDesign &option : kOptionButtons)
-        controls.push_back(
-            {option.name, option.geometry, FontKind::Caption, option.caption, option.marked});
-    for (const LabelDesign &label : kLabels)
-        controls.push_back({label.name, label.geometry, label.font, label.caption, false});
-    REQUIRE(controls.size() == 15);
-
-    for (const Expected &expected : controls) {
+    for (const FixtureControl &expected : kFixtureControls) {
         CAPTURE(std::u16string(expected.name));
         HWND control = driver.control(expected.name);
         REQUIRE(control);
         const RECT r = clientRectOf(control);
-        CHECK(r.left == expected.geometry.left / 15);
-        CHECK(r.top == expected.geometry.top / 15);
-        CHECK(r.right - r.left == expected.geometry.width / 15);
-        CHECK(r.bottom - r.top == expected.geometry.height / 15);
+        CHECK(r.left == expected.left);
+        CHECK(r.top == expected.top);
+        CHECK(r.right - r.left == expected.width);
+        CHECK(r.bottom - r.top == expected.height);
         CHECK(HFONT(SendMessageW(control, WM_GETFONT, 0, 0)) ==
-              driver.window().fonts().font(expected.font));
-        CHECK(((style(control) & WS_TABSTOP) != 0) == expected.tabStop);
+              driver.window().fonts().font(fontOf(expected.font)));
+        CHECK(((style(control) & WS_TABSTOP) != 0) == expected.tabStopAfterLoad);
         // A label shows its caption broken into its lines.
         std::u16string shown = windowText(control);
         for (std::size_t at; (at = shown.find(u"\r\n")) != std::u16string::npos;)
