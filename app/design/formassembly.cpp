@@ -19,10 +19,10 @@ std::unique_ptr<FreefallHandlers> assembleHandlers(const FormAdapters &adapters,
         box.setLocked(look.locked);
         box.setTabStop(look.tabStop);
     }
-    return std::make_unique<FreefallHandlers>(
-        FormControls{adapters.boxes, *adapters.options[0], *adapters.options[1],
-                     *adapters.services},
-        regional);
+    return std::make_unique<FreefallHandlers>(FormControls{adapters.boxes, *adapters.options[0],
+                                                           *adapters.options[1],
+                                                           *adapters.services},
+                                              regional);
 }
 
 } // namespace freefall::design

@@ -10,7 +10,9 @@
 #include "runtime/regionalsettings.h"
 
 #include <array>
+#include <cstddef>
 #include <memory>
+#include <tuple>
 
 namespace freefall::design {
 
@@ -24,5 +26,28 @@ struct FormAdapters
 // The handlers of the window, not yet loaded: the window raises Form_Load when it is ready.
 std::unique_ptr<FreefallHandlers> assembleHandlers(const FormAdapters &adapters,
                                                    const RegionalSettings &regional);
+
+// The same for a window that keeps its adapters in arrays of owning pointers in the design's
+// order: makeBox(i) and makeOption(i) make the adapter of the i-th box (in Box order) and option
+// button, and the window keeps them for as long as the handlers.
+template <typename BoxAdapters, typename OptionAdapters, typename MakeBox, typename MakeOption>
+std::unique_ptr<FreefallHandlers>
+assembleHandlers(BoxAdapters &boxes, OptionAdapters &options, FormServices &services,
+                 const RegionalSettings &regional, MakeBox makeBox, MakeOption makeOption)
+{
+    static_assert(std::tuple_size_v<BoxAdapters> == kBoxes.size());
+    static_assert(std::tuple_size_v<OptionAdapters> == kOptionButtons.size());
+    FormAdapters adapters;
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        boxes[i] = makeBox(i);
+        adapters.boxes[i] = boxes[i].get();
+    }
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        options[i] = makeOption(i);
+        adapters.options[i] = options[i].get();
+    }
+    adapters.services = &services;
+    return assembleHandlers(adapters, regional);
+}
 
 } // namespace freefall::design

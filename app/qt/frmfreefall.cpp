@@ -202,17 +202,10 @@ void frmFreefall::createControls()
 void frmFreefall::createAdapters()
 {
     services_ = std::make_unique<QtFormServices>(centralWidget());
-    FormAdapters adapters;
-    for (std::size_t i = 0; i < kBoxes.size(); ++i) {
-        boxes_[i] = std::make_unique<QtTextBox>(edits_[i], dispatch_);
-        adapters.boxes[i] = boxes_[i].get();
-    }
-    for (std::size_t i = 0; i < kOptionButtons.size(); ++i) {
-        options_[i] = std::make_unique<QtOptionButton>(optionButtons_[i]);
-        adapters.options[i] = options_[i].get();
-    }
-    adapters.services = services_.get();
-    handlers_ = assembleHandlers(adapters, regional_);
+    handlers_ = assembleHandlers(
+        boxes_, options_, *services_, regional_,
+        [&](std::size_t i) { return std::make_unique<QtTextBox>(edits_[i], dispatch_); },
+        [&](std::size_t i) { return std::make_unique<QtOptionButton>(optionButtons_[i]); });
 }
 
 void frmFreefall::setTabOrderByIndex()

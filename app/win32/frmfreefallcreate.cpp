@@ -1,11 +1,11 @@
 // The calculator window built from the design tables: its menu, its controls in tab order, the
 // forms adapters handed to the handlers, the accessible names, and the layout at a DPI.
-#include "app/win32/captionwrap.h"
-#include "app/win32/controlids.h"
-#include "app/win32/frmfreefall.h"
 #include "app/design/formassembly.h"
 #include "app/design/taborder.h"
 #include "app/design/twipsscale.h"
+#include "app/win32/captionwrap.h"
+#include "app/win32/controlids.h"
+#include "app/win32/frmfreefall.h"
 #include "logic/freefallhandlers.h"
 #include "runtime/win32/widetext.h"
 #include "runtime/win32/win32formservices.h"
@@ -20,7 +20,6 @@ namespace freefall {
 namespace {
 
 using namespace design;
-
 
 HWND createChild(HWND parent, HINSTANCE instance, const wchar_t *windowClass,
                  std::u16string_view text, DWORD style, DWORD exStyle, int id)
@@ -102,7 +101,8 @@ void frmFreefall::createControls(HINSTANCE instance)
             // SS_NOTIFY: the label takes the mouse, so that its tooltip sees it.
             labels_[slot.index] =
                 createChild(hwnd_, instance, L"STATIC", design.caption,
-                            WS_VISIBLE | group | SS_NOTIFY | (design.alignment == Alignment::Centre ? SS_CENTER : SS_LEFT),
+                            WS_VISIBLE | group | SS_NOTIFY |
+                                (design.alignment == Alignment::Centre ? SS_CENTER : SS_LEFT),
                             0, controlids::kLabels.id(slot.index));
             break;
         }
@@ -119,17 +119,12 @@ void frmFreefall::createControls(HINSTANCE instance)
 void frmFreefall::createAdapters()
 {
     services_ = std::make_unique<Win32FormServices>(hwnd_);
-    FormAdapters adapters;
-    for (std::size_t i = 0; i < kBoxes.size(); ++i) {
-        boxes_[i] = std::make_unique<Win32TextBox>(edits_[i], kBoxMaxLength, dispatch_);
-        adapters.boxes[i] = boxes_[i].get();
-    }
-    for (std::size_t i = 0; i < kOptionButtons.size(); ++i) {
-        options_[i] = std::make_unique<Win32OptionButton>(optionButtons_[i]);
-        adapters.options[i] = options_[i].get();
-    }
-    adapters.services = services_.get();
-    handlers_ = assembleHandlers(adapters, regional_);
+    handlers_ = assembleHandlers(
+        boxes_, options_, *services_, regional_,
+        [&](std::size_t i) {
+            return std::make_unique<Win32TextBox>(edits_[i], kBoxMaxLength, dispatch_);
+        },
+        [&](std::size_t i) { return std::make_unique<Win32OptionButton>(optionButtons_[i]); });
 }
 
 void frmFreefall::describeControls()
@@ -145,8 +140,7 @@ void frmFreefall::describeControls()
         names_->describe(optionButtons_[i], kOptionButtons[i].accessibleName,
                          kOptionButtons[i].accessibleDescription);
     for (std::size_t i = 0; i < kLabels.size(); ++i)
-        names_->describe(labels_[i], kLabels[i].caption,
-                         design::accessibleDescription(kLabels[i]));
+        names_->describe(labels_[i], kLabels[i].caption, design::accessibleDescription(kLabels[i]));
 }
 
 // Positions, sizes and fonts at the window's DPI.

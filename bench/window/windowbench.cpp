@@ -58,10 +58,7 @@ private slots:
     }
 
 private:
-    TextBoxEdit *box(const QString &name) const
-    {
-        return window_->findChild<TextBoxEdit *>(name);
-    }
+    TextBoxEdit *box(const QString &name) const { return window_->findChild<TextBoxEdit *>(name); }
 
     freefall::QtRegionalSettings regional_{QLocale::c()};
     std::unique_ptr<frmFreefall> window_;

@@ -90,8 +90,8 @@ TEST_CASE("the tab order of the controls that take the focus")
         if (slot.kind != ControlSlot::Kind::Label)
             focusable.push_back(nameOf(slot));
     }
-    CHECK(focusable == std::vector<std::u16string_view>(kFixtureTabOrder.begin(),
-                                                         kFixtureTabOrder.end()));
+    CHECK(focusable ==
+          std::vector<std::u16string_view>(kFixtureTabOrder.begin(), kFixtureTabOrder.end()));
     CHECK(kTabOrder.size() == kFixtureControls.size());
     CHECK(nameOf(kTabOrder.back()) == u"Label1");
 }
@@ -102,12 +102,11 @@ TEST_CASE("every control at its pixels at 96 dpi")
     for (const ControlSlot &slot : kTabOrder) {
         const std::u16string_view name = nameOf(slot);
         CAPTURE(std::u16string(name));
-        const Twips twips = slot.kind == ControlSlot::Kind::TextBox ? kTextBoxes[slot.index].geometry
-                            : slot.kind == ControlSlot::Kind::CommandButton
-                                ? kCommandButtons[slot.index].geometry
-                            : slot.kind == ControlSlot::Kind::OptionButton
-                                ? kOptionButtons[slot.index].geometry
-                                : kLabels[slot.index].geometry;
+        const Twips twips =
+            slot.kind == ControlSlot::Kind::TextBox         ? kTextBoxes[slot.index].geometry
+            : slot.kind == ControlSlot::Kind::CommandButton ? kCommandButtons[slot.index].geometry
+            : slot.kind == ControlSlot::Kind::OptionButton  ? kOptionButtons[slot.index].geometry
+                                                            : kLabels[slot.index].geometry;
         const auto expected = std::find_if(kFixtureControls.begin(), kFixtureControls.end(),
                                            [&](const FixtureControl &c) { return c.name == name; });
         REQUIRE(expected != kFixtureControls.end());

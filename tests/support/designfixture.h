@@ -19,8 +19,8 @@ struct FixtureControl
     std::u16string_view name;
     int left, top, width, height; // pixels in the client area at 96 dpi
     FixtureFont font;
-    std::u16string_view caption;  // as the design writes it, access keys marked with "&"
-    bool tabStopAfterLoad;        // whether Tab stops at it once the window is open
+    std::u16string_view caption; // as the design writes it, access keys marked with "&"
+    bool tabStopAfterLoad;       // whether Tab stops at it once the window is open
 };
 
 inline constexpr int kFixtureClientWidth = 527;
@@ -47,7 +47,7 @@ inline constexpr std::array<FixtureControl, 15> kFixtureControls = {{
 
 // The controls that take the focus, in the order of their tab indexes.
 inline constexpr std::array<std::u16string_view, 8> kFixtureTabOrder = {
-    u"txtImperialSpeed", u"txtMetricSpeed", u"cmdCalculate", u"cmdClear",
+    u"txtImperialSpeed", u"txtMetricSpeed", u"cmdCalculate",       u"cmdClear",
     u"optImperial",      u"optMetric",      u"txtStopMillimeters", u"txtStopInches",
 };
 
