@@ -11,7 +11,7 @@ build="${1:-$root/build-startup}"
 runs="${RUNS:-31}"
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DFREEFALL_BENCH=ON >/dev/null
-cmake --build "$build" --target freefall freefall_bare_window tst_window -j "$(nproc)" >/dev/null
+cmake --build "$build" --target freefall freefall_bare_window freefall_window_bench -j "$(nproc)" >/dev/null
 
 work="$(mktemp -d)"
 xvfb_pid=""
@@ -77,6 +77,6 @@ awk -v a="$app_ms" -v b="$bare_ms" -v am="$app_kib" -v bm="$bare_kib" 'BEGIN {
 }'
 
 echo "through the real widgets (Qt Test, offscreen), per iteration:"
-QT_QPA_PLATFORM=offscreen LC_ALL=C "$build/tests/window/tst_window" benchKeystroke benchCalculate \
+QT_QPA_PLATFORM=offscreen LC_ALL=C "$build/bench/window/freefall_window_bench" keystroke calculate \
     -median 5 2>/dev/null | awk '/^RESULT/ { name = $3 } /msecs per iteration/ {
         printf "  %-40s %s ms   (goal: under 1 ms)\n", name, $1 }'
