@@ -1,6 +1,8 @@
 // The program's name and version, as the version record and --version give them.
 #pragma once
 
+// Generated from the Debian changelog, the one place the version is written.
+#include "app/design/versionnumber.h"
+
 #define FREEFALL_NAME "Freefall"
-#define FREEFALL_VERSION_TEXT "1.00"
 #define FREEFALL_DESCRIPTION "Calculate gravity stopping distances"

@@ -115,7 +115,8 @@ void tst_CommandLine::run_data()
         << QStringList{"-reverse", "--imperial", "100"} << none << 2 << "";
     QTest::newRow("Qt option after ours")
         << QStringList{"--imperial", "100", "-reverse"} << none << 2 << "";
-    QTest::newRow("version") << QStringList{"--version"} << none << 0 << "Freefall 1.00\n";
+    QTest::newRow("version") << QStringList{"--version"} << none << 0
+                             << "Freefall " FREEFALL_TEST_VERSION "\n";
     // A box takes no control character, so TEXT with one is a usage error: the output would
     // otherwise break its four lines or reach the terminal as a command.
     QTest::newRow("newline") << QStringList{"--imperial", "1\n00"} << none << 2 << "";

@@ -2,10 +2,11 @@
 # Installs the build into a scratch prefix and checks that the program and its window module, its
 # desktop entry, its theme icons, its AppStream metainfo, its manual page and its licence land
 # where desktops, software centres and man look, and pass their validators.
-# Usage: check_install.sh <cmake> <build dir>
+# Usage: check_install.sh <cmake> <build dir> <version>
 set -u
 cmake=$1
 build=$2
+version=$3
 
 for tool in desktop-file-validate appstreamcli; do
     if ! command -v "$tool" >/dev/null; then
@@ -33,7 +34,7 @@ fi
 program=$prefix/bin/freefall
 if [ ! -x "$program" ]; then
     fail "no executable $program"
-elif [ "$("$program" --version 2>&1)" != "Freefall 1.00" ]; then
+elif [ "$("$program" --version 2>&1)" != "Freefall $version" ]; then
     fail "installed freefall --version printed: $("$program" --version 2>&1)"
 else
     # The command line needs no window library; the window comes from the installed module,

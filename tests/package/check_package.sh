@@ -50,7 +50,9 @@ fi
 program=/usr/bin/freefall
 dpkg -L "$package" | grep -qx "$program" || fail "$program is not in the package"
 version=$("$program" --version 2>&1) || fail "$program --version failed: $version"
-[ "$version" = "Freefall 1.00" ] || fail "$program --version printed: $version"
+# The program's version is the package's without the Debian revision.
+packaged=$(dpkg-deb -f "$deb" Version)
+[ "$version" = "Freefall ${packaged%-*}" ] || fail "$program --version printed: $version"
 printf 'FPM 100\nMPS 0.51\nIN 0.52\nMM 13.21\n' >"$scratch/expected"
 LC_ALL=C "$program" --imperial 100 >"$scratch/actual" 2>&1 || fail "$program --imperial 100 failed"
 cmp -s "$scratch/expected" "$scratch/actual" ||

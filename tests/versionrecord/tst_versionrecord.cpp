@@ -71,8 +71,10 @@ void TestVersionRecord::initTestCase()
                   << QStringLiteral("--preprocessor-arg=-E")
                   << QStringLiteral("--preprocessor-arg=-xc")
                   << QStringLiteral("--preprocessor-arg=-DRC_INVOKED");
-    // The script names its files from the source root, as every include of the project does.
-    arguments << QStringLiteral("--include-dir=" FREEFALL_SOURCE_ROOT);
+    // The script names its files from the source root, as every include of the project does, and
+    // the version number from where the build generates it.
+    arguments << QStringLiteral("--include-dir=" FREEFALL_SOURCE_ROOT)
+              << QStringLiteral("--include-dir=" FREEFALL_GENERATED_ROOT);
     arguments << QStringLiteral("-i") << QStringLiteral(FREEFALL_RC_SCRIPT) << QStringLiteral("-O")
               << QStringLiteral("res") << QStringLiteral("-o") << res;
     QProcess compiler;
@@ -105,9 +107,9 @@ void TestVersionRecord::fixedFileInfo_data()
     QTest::addColumn<quint32>("expected");
     QTest::newRow("signature") << 0 << 0xFEEF04BDu;
     QTest::newRow("structure version") << 4 << 0x00010000u;
-    QTest::newRow("file version 1.0") << 8 << 0x00010000u;
+    QTest::newRow("file version major.minor") << 8 << FREEFALL_TEST_VERSION_MS;
     QTest::newRow("file version .0.0") << 12 << 0u;
-    QTest::newRow("product version 1.0") << 16 << 0x00010000u;
+    QTest::newRow("product version major.minor") << 16 << FREEFALL_TEST_VERSION_MS;
     QTest::newRow("product version .0.0") << 20 << 0u;
     QTest::newRow("flags mask") << 24 << 0x3Fu;
     QTest::newRow("flags") << 28 << 0u;
@@ -149,10 +151,8 @@ void TestVersionRecord::strings_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("FileVersion") << "FileVersion"
-                                 << "1.00";
-    QTest::newRow("ProductVersion") << "ProductVersion"
-                                    << "1.00";
+    QTest::newRow("FileVersion") << "FileVersion" << FREEFALL_TEST_VERSION;
+    QTest::newRow("ProductVersion") << "ProductVersion" << FREEFALL_TEST_VERSION;
     QTest::newRow("FileDescription") << "FileDescription"
                                      << "Calculate gravity stopping distances";
     QTest::newRow("InternalName") << "InternalName"

@@ -2,8 +2,9 @@
 # The console companion freefall.com under Wine: the four lines (Windows line ends, UTF-8), the
 # exit statuses of the README, errors as one line on standard error and nothing on standard
 # output, and the regional settings of the user's locale.
-# Usage: check_commandline.sh WINE_RUN... -- FREEFALL_COM
+# Usage: FREEFALL_VERSION=1.00 check_commandline.sh WINE_RUN... -- FREEFALL_COM
 set -uo pipefail
+: "${FREEFALL_VERSION:?the version --version prints, which CTest gives from the changelog}"
 
 run=()
 while [[ $1 != -- ]]; do run+=("$1"); shift; done
@@ -53,7 +54,7 @@ check "1 ft/min: 5.17e-5 inches shows 0.00" en_US.UTF-8 0 "$(lines 'FPM 1' 'MPS 
 check "German regional settings" de_DE.UTF-8 0 "$(lines 'FPM 1000' 'MPS 5,08' 'IN 51,76' 'MM 1.314,70')" --imperial 1000
 check "French regional settings" fr_FR.UTF-8 0 \
     "$(lines "FPM 9${nbsp}842,52" 'MPS 50' "IN 5${nbsp}014,02" "MM 127${nbsp}356,0")" --metric 50
-check "version" en_US.UTF-8 0 "$(lines 'Freefall 1.00')" --version
+check "version" en_US.UTF-8 0 "$(lines "Freefall $FREEFALL_VERSION")" --version
 check "zero" en_US.UTF-8 1 - --imperial 0
 check "negative" en_US.UTF-8 1 - --metric -5
 check "not a number" en_US.UTF-8 1 - --imperial abc

@@ -126,9 +126,9 @@ TEST_CASE("the version record, as the file's properties show it")
     REQUIRE(length == sizeof(VS_FIXEDFILEINFO));
     CHECK(fixed->dwSignature == 0xFEEF04BDu);
     CHECK(fixed->dwStrucVersion == 0x00010000u);
-    CHECK(fixed->dwFileVersionMS == 0x00010000u); // 1.0
-    CHECK(fixed->dwFileVersionLS == 0u);          // .0.0
-    CHECK(fixed->dwProductVersionMS == 0x00010000u);
+    CHECK(fixed->dwFileVersionMS == FREEFALL_TEST_VERSION_MS); // major.minor
+    CHECK(fixed->dwFileVersionLS == 0u);                       // .0.0
+    CHECK(fixed->dwProductVersionMS == FREEFALL_TEST_VERSION_MS);
     CHECK(fixed->dwProductVersionLS == 0u);
     CHECK(fixed->dwFileFlagsMask == 0x3Fu);
     CHECK(fixed->dwFileFlags == 0u);
@@ -151,8 +151,8 @@ TEST_CASE("the version record, as the file's properties show it")
         const wchar_t *value; // nullptr: any text that is not empty
     };
     const Row rows[] = {
-        {L"FileVersion", L"1.00"},
-        {L"ProductVersion", L"1.00"},
+        {L"FileVersion", L"" FREEFALL_TEST_VERSION},
+        {L"ProductVersion", L"" FREEFALL_TEST_VERSION},
         {L"FileDescription", L"Calculate gravity stopping distances"},
         {L"InternalName", L"Freefall"},
         {L"OriginalFilename", L"Freefall.exe"},
