@@ -51,6 +51,7 @@ expect "manifest assembly version" "$major.$minor.0.0" \
     $(all 'name="Freefall" version="([0-9.]+)"' app/win32/freefall.manifest)
 expect "README --version" "$version" $(all 'Freefall ([0-9]+\.[0-9]+)"' README.md)
 expect "README Debian package" "$version" $(all 'freefall_([0-9]+\.[0-9]+)-[0-9]+_amd64\.deb' README.md)
+expect "README Windows downloads" "$version" $(all 'Freefall-([0-9]+\.[0-9]+)-win-x64' README.md)
 
 echo "$((checks - failures)) passed, $failures failed"
 [[ $failures -eq 0 ]]
