@@ -1,6 +1,7 @@
 // FormatNumber and its inverse by a fixed number format.
 #include "runtime/fixedregionalsettings.h"
 
+#include "runtime/doublechars.h"
 #include "runtime/runtimeerror.h"
 
 #include <charconv>
@@ -32,7 +33,7 @@ std::u16string FixedRegionalSettings::FormatNumber(double value) const
     const NumberFormat &f = text_.numberFormat();
     char digits[400];
     const char *end =
-        std::to_chars(digits, digits + sizeof digits, std::fabs(value), std::chars_format::fixed, 0)
+        doubleToChars(digits, digits + sizeof digits, std::fabs(value), std::chars_format::fixed, 0)
             .ptr;
     std::u16string out = value < 0 ? f.minusSign : std::u16string();
     text_.appendGrouped(out, digits, int(end - digits));

@@ -2,6 +2,7 @@
 // sign, the grouped whole-number digits, the decimal separator and the decimals.
 #include "runtime/numbertext.h"
 
+#include "runtime/doublechars.h"
 #include "runtime/regionalsettings.h"
 #include "runtime/runtimeerror.h"
 #include "runtime/shownnumber.h"
@@ -150,7 +151,7 @@ std::optional<double> NumberText::read(std::u16string_view text) const
         }
     }
     double value = 0;
-    if (std::from_chars(ascii, ascii + n, value).ec != std::errc())
+    if (doubleFromChars(ascii, ascii + n, value).ec != std::errc())
         return std::nullopt;
     return value;
 }

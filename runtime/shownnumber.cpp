@@ -1,6 +1,8 @@
 // The rounding rule shared by every platform's FormatNumber.
 #include "runtime/shownnumber.h"
 
+#include "runtime/doublechars.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -12,7 +14,7 @@ std::optional<ShownNumber> roundAsShown(double value, int decimals)
         return std::nullopt;
     // [-]d.dddddddddddddde[+-]xx
     char buffer[32];
-    const char *end = std::to_chars(buffer, buffer + sizeof buffer, value,
+    const char *end = doubleToChars(buffer, buffer + sizeof buffer, value,
                                     std::chars_format::scientific, kSignificantDigits - 1)
                           .ptr;
     const char *p = buffer;

@@ -1,6 +1,7 @@
 // Val reads the leading number of a text by fixed rules, independent of the regional settings.
 #include "runtime/val.h"
 
+#include "runtime/doublechars.h"
 #include "runtime/runtimeerror.h"
 
 #include <charconv>
@@ -125,7 +126,7 @@ double readDecimal(const std::u16string &s)
     }
 
     double value = 0.0;
-    const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    const auto result = doubleFromChars(ascii.data(), ascii.data() + ascii.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         if (magnitude + exponent > 0)
             throw RuntimeError(RuntimeError::Kind::Overflow);
