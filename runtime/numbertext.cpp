@@ -42,7 +42,7 @@ bool NumberText::canDescribe(const NumberFormat &f)
            f.minusSign.size() <= kMaxMinusLength && !hasDigit(f.decimalSeparator) &&
            !hasDigit(f.groupSeparator) && !hasDigit(f.minusSign) && f.decimals >= 0 &&
            f.decimals <= kMaxDecimals && f.leastGroup > 0 && f.higherGroups > 0 &&
-           f.leadingAtLeast > 0;
+           f.leadingAtLeast > 0 && f.groupedFrom >= 0;
 }
 
 NumberText::NumberText(NumberFormat format) : format_(std::move(format)) {}
@@ -50,7 +50,7 @@ NumberText::NumberText(NumberFormat format) : format_(std::move(format)) {}
 bool NumberText::separatorFollows(int index, int count) const
 {
     const int left = count - 1 - index;
-    return index + 1 >= format_.leadingAtLeast &&
+    return count >= format_.groupedFrom && index + 1 >= format_.leadingAtLeast &&
            (left == format_.leastGroup ||
             (left > format_.leastGroup && (left - format_.leastGroup) % format_.higherGroups == 0));
 }

@@ -29,6 +29,8 @@ const NumberFormat en = localeFormat("en_US");
 const NumberFormat hi = localeFormat("hi_IN");
 const NumberFormat es = localeFormat("es_ES");
 const NumberFormat fr = localeFormat("fr_FR");
+// Below five digits no grouping at all, from five digits every group.
+const NumberFormat esBrowser = {u",", u".", u"-", 2, 3, 3, 1, 5};
 const NumberFormat twoCharacterSeparators = {u"::", u"''", u"-", 2, 3, 3, 1};
 const NumberFormat longMinus = {u".", u",", u"neg", 2, 3, 3, 1};
 const NumberFormat noDecimals = withDecimals(en, 0);
@@ -68,6 +70,9 @@ TEST_CASE("formats")
         {"es five digits grouped", es, 12345.678, u"12.345,68"},
         // A leading group shorter than two digits joins the next, at every length.
         {"es seven digits", es, 1234567.0, u"1234.567,00"},
+        {"es browser four digits ungrouped", esBrowser, 1234.5, u"1234,50"},
+        {"es browser five digits grouped", esBrowser, 12345.678, u"12.345,68"},
+        {"es browser seven digits in every group", esBrowser, 1234567.0, u"1.234.567,00"},
         {"fr narrow no-break space", fr, 1314.704, u"1\u202f314,70"},
         {"two-character separators", twoCharacterSeparators, 1234567.891, u"1''234''567::89"},
         {"two-character separator after zero", twoCharacterSeparators, -0.5, u"-0::50"},
@@ -142,6 +147,10 @@ TEST_CASE("reads")
         {"es five digits", es, u"12.345,68", 12345.68},
         {"es five digits ungrouped", es, u"12345,68", none},
         {"es seven digits", es, u"1234.567", 1234567.0},
+        {"es browser four digits", esBrowser, u"1234,5", 1234.5},
+        {"es browser four digits grouped", esBrowser, u"1.234,5", none},
+        {"es browser seven digits", esBrowser, u"1.234.567", 1234567.0},
+        {"es browser seven digits merged", esBrowser, u"1234.567", none},
         {"fr", fr, u"127\u202f356,0", 127356.0},
         {"fr refuses a plain space", fr, u"127 356,0", none},
         {"two-character separators", twoCharacterSeparators, u"1''234::5", 1234.5},
