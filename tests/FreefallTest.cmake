@@ -21,6 +21,10 @@ function(freefall_add_coretest name)
     target_include_directories(tst_${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
     target_link_libraries(tst_${name} PRIVATE doctest::doctest freefall_options ${T_LIBRARIES})
     add_test(NAME ${name} COMMAND tst_${name})
+    if(EMSCRIPTEN)
+        # Run by node: the WebAssembly inside the script, where node cannot fail to fetch it.
+        target_link_options(tst_${name} PRIVATE -sSINGLE_FILE=1 -sENVIRONMENT=node)
+    endif()
     # On Windows, built here and run under Wine (tests/wine/WineTest.cmake).
     if(TARGET freefall_win32program)
         target_link_libraries(tst_${name} PRIVATE freefall_win32program)

@@ -6,7 +6,6 @@
 
 #include <doctest/doctest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -18,6 +17,21 @@
 using namespace freefall;
 
 namespace {
+
+// memcpy rather than std::bit_cast, which emscripten's libc++ lacks as well.
+std::uint64_t bitsOf(double value)
+{
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
+double doubleOf(std::uint64_t bits)
+{
+    double value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
 
 std::string written(double value, std::chars_format format, int precision, bool selected)
 {
@@ -43,7 +57,7 @@ Reading readWith(const std::string &text, bool selected)
     const std::from_chars_result result =
         selected ? doubleFromChars(text.data(), text.data() + text.size(), value)
                  : portable::doubleFromChars(text.data(), text.data() + text.size(), value);
-    return {result.ec, std::size_t(result.ptr - text.data()), std::bit_cast<std::uint64_t>(value)};
+    return {result.ec, std::size_t(result.ptr - text.data()), bitsOf(value)};
 }
 
 // Edge values of the double format and the program's own figures, then random bit patterns
@@ -71,7 +85,7 @@ std::vector<double> sampleValues()
                                   std::nextafter(1.0, 0.0)};
     std::mt19937_64 random(20);
     for (int i = 0; i < 4000; ++i) {
-        const double value = std::bit_cast<double>(random());
+        const double value = doubleOf(random());
         if (std::isfinite(value))
             values.push_back(value);
     }
@@ -134,7 +148,7 @@ TEST_CASE("seventeen digits read back to the same double")
         const Reading back = readWith(text, true);
         CHECK(back.ec == std::errc());
         CHECK(back.used == text.size());
-        CHECK(back.bits == std::bit_cast<std::uint64_t>(value));
+        CHECK(back.bits == bitsOf(value));
     }
 }
 
@@ -189,7 +203,7 @@ TEST_CASE("written and read at the edges")
             const Reading reading = readWith(row.text, selected);
             CHECK(reading.ec == row.ec);
             CHECK(reading.used == row.used);
-            CHECK(reading.bits == std::bit_cast<std::uint64_t>(row.value));
+            CHECK(reading.bits == bitsOf(row.value));
         }
     }
 }
