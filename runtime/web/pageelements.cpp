@@ -1,0 +1,161 @@
+// Each operation is one JavaScript function on the element found by id; its strings are in double
+// quotes, which the C++ preprocessor reads as strings. A text comes back in two steps: the script
+// keeps it and tells its length, then copies it into memory sized for it.
+#include "runtime/web/pageelements.h"
+
+#include <emscripten.h>
+
+// clang-format off
+EM_JS(int, freefall_page_value, (const char16_t *id), {
+    Module["freefallText"] = document.getElementById(UTF16ToString(id)).value;
+    return Module["freefallText"].length;
+});
+
+EM_JS(void, freefall_page_take_text, (char16_t *out, int bytes), {
+    stringToUTF16(Module["freefallText"], out, bytes);
+    Module["freefallText"] = "";
+});
+
+EM_JS(void, freefall_page_set_value, (const char16_t *id, const char16_t *text), {
+    document.getElementById(UTF16ToString(id)).value = UTF16ToString(text);
+});
+
+EM_JS(void, freefall_page_set_back_color, (const char16_t *id, int r, int g, int b), {
+    document.getElementById(UTF16ToString(id)).style.backgroundColor =
+        "rgb(" + r + "," + g + "," + b + ")";
+});
+
+EM_JS(void, freefall_page_set_read_only, (const char16_t *id, int readOnly), {
+    document.getElementById(UTF16ToString(id)).readOnly = readOnly != 0;
+});
+
+EM_JS(void, freefall_page_set_tab_index, (const char16_t *id, int tabIndex), {
+    document.getElementById(UTF16ToString(id)).tabIndex = tabIndex;
+});
+
+EM_JS(void, freefall_page_focus, (const char16_t *id), {
+    document.getElementById(UTF16ToString(id)).focus();
+});
+
+EM_JS(void, freefall_page_set_caption_colour, (const char16_t *id, int r, int g, int b), {
+    var labels = document.getElementById(UTF16ToString(id)).labels;
+    for (var i = 0; labels && i < labels.length; ++i)
+        labels[i].style.color = "rgb(" + r + "," + g + "," + b + ")";
+});
+
+EM_JS(void, freefall_page_set_mouse_pointer, (int pointer), {
+    Module["freefallSetMousePointer"](pointer);
+});
+
+EM_JS(void, freefall_page_show_message, (const char16_t *title, const char16_t *prompt), {
+    Module["freefallShowMessage"](UTF16ToString(title), UTF16ToString(prompt));
+});
+
+EM_JS(int, freefall_page_number_parts, (double first, double second, double third), {
+    var options = {minimumFractionDigits: 2, maximumFractionDigits: 2, numberingSystem: "latn"};
+    var format;
+    try {
+        format = new Intl.NumberFormat(navigator.language || "en-US", options);
+    } catch (e) {
+        format = new Intl.NumberFormat("en-US", options);
+    }
+    var typeEnd = String.fromCharCode(0x1f);
+    var partEnd = String.fromCharCode(0x1e);
+    var sampleEnd = String.fromCharCode(0x1d);
+    var text = "";
+    [first, second, third].forEach(function(value) {
+        format.formatToParts(value).forEach(function(part) {
+            text += part.type + typeEnd + part.value + partEnd;
+        });
+        text += sampleEnd;
+    });
+    Module["freefallText"] = text;
+    return text.length;
+});
+// clang-format on
+
+namespace freefall::page {
+
+namespace {
+
+// Kept until the script has read it, and ended with the NUL the script looks for.
+std::u16string terminated(std::u16string_view text)
+{
+    return std::u16string(text);
+}
+
+std::u16string takeText(int length)
+{
+    std::u16string text(std::size_t(length) + 1, u'\0');
+    freefall_page_take_text(text.data(), int(text.size() * sizeof(char16_t)));
+    text.resize(std::size_t(length));
+    return text;
+}
+
+int red(Colour colour)
+{
+    return int(colour & 0xFF);
+}
+int green(Colour colour)
+{
+    return int((colour >> 8) & 0xFF);
+}
+int blue(Colour colour)
+{
+    return int((colour >> 16) & 0xFF);
+}
+
+} // namespace
+
+std::u16string value(std::u16string_view id)
+{
+    return takeText(freefall_page_value(terminated(id).c_str()));
+}
+
+void setValue(std::u16string_view id, std::u16string_view text)
+{
+    freefall_page_set_value(terminated(id).c_str(), terminated(text).c_str());
+}
+
+void setBackColor(std::u16string_view id, Colour colour)
+{
+    freefall_page_set_back_color(terminated(id).c_str(), red(colour), green(colour), blue(colour));
+}
+
+void setReadOnly(std::u16string_view id, bool readOnly)
+{
+    freefall_page_set_read_only(terminated(id).c_str(), readOnly ? 1 : 0);
+}
+
+void setTabIndex(std::u16string_view id, int tabIndex)
+{
+    freefall_page_set_tab_index(terminated(id).c_str(), tabIndex);
+}
+
+void focus(std::u16string_view id)
+{
+    freefall_page_focus(terminated(id).c_str());
+}
+
+void setCaptionColour(std::u16string_view id, Colour colour)
+{
+    freefall_page_set_caption_colour(terminated(id).c_str(), red(colour), green(colour),
+                                     blue(colour));
+}
+
+void setMousePointer(MousePointer pointer)
+{
+    freefall_page_set_mouse_pointer(static_cast<int>(pointer));
+}
+
+void showMessage(std::u16string_view title, std::u16string_view prompt)
+{
+    freefall_page_show_message(terminated(title).c_str(), terminated(prompt).c_str());
+}
+
+std::u16string numberParts(double first, double second, double third)
+{
+    return takeText(freefall_page_number_parts(first, second, third));
+}
+
+} // namespace freefall::page

@@ -1,0 +1,31 @@
+// With no icon ever loaded, a custom pointer shows as the ordinary one; the page records the
+// pointer's value on the window element.
+#include "runtime/web/webformservices.h"
+
+#include "runtime/runtimeerror.h"
+#include "runtime/web/pageelements.h"
+
+namespace freefall {
+
+void WebFormServices::setMousePointer(MousePointer pointer)
+{
+    pointer_ = pointer;
+    page::setMousePointer(pointer);
+}
+
+void WebFormServices::setMouseIcon(PicturePtr picture)
+{
+    icon_ = std::move(picture);
+}
+
+PicturePtr WebFormServices::loadPicture(std::u16string_view)
+{
+    throw RuntimeError(RuntimeError::Kind::FileNotFound);
+}
+
+void WebFormServices::msgBox(std::u16string_view prompt, int, std::u16string_view title)
+{
+    page::showMessage(title, prompt);
+}
+
+} // namespace freefall
