@@ -26,11 +26,14 @@ def main():
     scripts = read(args.script) + '\n' + read(args.core)
     if re.search(r'</script', scripts, re.IGNORECASE):
         sys.exit('assemble.py: a script contains "</script", which would end it early')
+    # The markup's program ends what it writes with a line feed.
+    markup = {name: read(f'{args.markup}/{name}').rstrip('\n')
+              for name in ('title', 'description', 'style', 'window')}
     parts = {
-        'TITLE': read(f'{args.markup}/title'),
-        'DESCRIPTION': read(f'{args.markup}/description'),
-        'STYLE': read(f'{args.markup}/style') + read(args.css),
-        'WINDOW': read(f'{args.markup}/window'),
+        'TITLE': markup['title'],
+        'DESCRIPTION': markup['description'],
+        'STYLE': markup['style'] + '\n' + read(args.css),
+        'WINDOW': markup['window'],
         'WASM': base64.b64encode(read(args.wasm, 'rb')).decode('ascii'),
         'SCRIPT': scripts,
     }

@@ -149,7 +149,9 @@ std::string labelHtml(const LabelDesign &d)
                        (d.centred ? " centred" : "") + "\"";
     if (!d.toolTip.empty())
         html += attribute("title", d.toolTip);
-    html += attribute("aria-description", d.accessibleDescription);
+    // A label element takes no name from its text, and a tooltip would stand in for it.
+    html +=
+        attribute("aria-label", d.caption) + attribute("aria-description", d.accessibleDescription);
     return html + ">" + escaped(d.caption) + "</" + element + ">";
 }
 
