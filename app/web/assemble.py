@@ -18,12 +18,12 @@ def main():
     parser.add_argument('--markup', required=True, help='directory with title, style, window and description')
     parser.add_argument('--css', required=True)
     parser.add_argument('--script', required=True, help="the page's own script")
-    parser.add_argument('--core', required=True, help="emscripten's script of the core")
-    parser.add_argument('--wasm', required=True)
+    parser.add_argument('--core', help="emscripten's script of the core (none: a page without)")
+    parser.add_argument('--wasm')
     parser.add_argument('--output', required=True)
     args = parser.parse_args()
 
-    scripts = read(args.script) + '\n' + read(args.core)
+    scripts = read(args.script) + ('\n' + read(args.core) if args.core else '')
     if re.search(r'</script', scripts, re.IGNORECASE):
         sys.exit('assemble.py: a script contains "</script", which would end it early')
     # The markup's program ends what it writes with a line feed.
@@ -34,7 +34,7 @@ def main():
         'DESCRIPTION': markup['description'],
         'STYLE': markup['style'] + '\n' + read(args.css),
         'WINDOW': markup['window'],
-        'WASM': base64.b64encode(read(args.wasm, 'rb')).decode('ascii'),
+        'WASM': base64.b64encode(read(args.wasm, 'rb')).decode('ascii') if args.wasm else '',
         'SCRIPT': scripts,
     }
     shell = read(args.shell)
