@@ -16,6 +16,7 @@ struct PageEvent
     std::u16string_view control; // the element's id, the control's design name
     std::u16string_view domEvent;
     design::Handler handler;
+    int option = -1; // an option button's index in its group, whose rule decides on the Click
 };
 
 // A text box's Change is any edit of its text (program writes are raised by its adapter); an
@@ -44,8 +45,10 @@ inline constexpr std::array<PageEvent, kPageEventCount> kPageEvents = [] {
     }
     for (const design::ButtonDesign &button : design::kCommandButtons)
         events[n++] = {button.name, kClickEvent, button.click};
-    for (const design::ButtonDesign &option : design::kOptionButtons)
-        events[n++] = {option.name, kSelectEvent, option.click};
+    for (std::size_t i = 0; i < design::kOptionButtons.size(); ++i) {
+        const design::ButtonDesign &option = design::kOptionButtons[i];
+        events[n++] = {option.name, kSelectEvent, option.click, int(i)};
+    }
     events[n++] = {design::kMenu.itemName, kClickEvent, design::kMenu.click};
     return events;
 }();

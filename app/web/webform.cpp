@@ -1,30 +1,36 @@
-// Builds the window's adapters from the design tables and raises each event on its handler
-// through the event dispatch, so that no error of a handler reaches the page's script.
+// Makes the window's adapters on the page's elements, hands them to the handlers through the
+// shared assembly, and raises each event on its handler through the event dispatch, so that no
+// error of a handler reaches the page's script.
 #include "app/web/webform.h"
 
-#include "app/design/freefalldesign.h"
+#include "app/design/formassembly.h"
 #include "app/web/pageevents.h"
 
 namespace freefall::web {
 
 WebForm::WebForm(NumberFormat format) : regional_(std::move(format))
 {
+    handlers_ = design::assembleHandlers(
+        boxes_, options_, services_, regional_,
+        [this](std::size_t i) { return makeBox(kBoxes[i].box); },
+        [](std::size_t i) {
+            return std::make_unique<WebOptionButton>(design::kOptionButtons[i].name);
+        });
+}
+
+std::unique_ptr<WebTextBox> WebForm::makeBox(Box which)
+{
     for (const design::TextBoxDesign &design : design::kTextBoxes) {
-        auto box = std::make_unique<WebTextBox>(describe(design.box).name, design.tabIndex,
+        if (design.box != which)
+            continue;
+        auto box = std::make_unique<WebTextBox>(describe(which).name, design.tabIndex,
                                                 kBoxMaxLength, dispatch_);
         // A program write raises the Change event nested inside it, as the user's edit does.
         if (design.change)
             box->changed = [this, handler = design.change] { (handlers_.get()->*handler)(); };
-        boxes_[std::size_t(design.box)] = std::move(box);
+        return box;
     }
-    for (std::size_t i = 0; i < design::kOptionButtons.size(); ++i)
-        options_[i] = std::make_unique<WebOptionButton>(design::kOptionButtons[i].name);
-
-    const auto box = [this](Box which) -> TextBox & { return *boxes_[std::size_t(which)]; };
-    handlers_ = std::make_unique<FreefallHandlers>(
-        FormControls{box(Box::ImperialSpeed), box(Box::MetricSpeed), box(Box::StopInches),
-                     box(Box::StopMillimeters), *options_[0], *options_[1], services_},
-        regional_);
+    return nullptr;
 }
 
 void WebForm::load() noexcept
@@ -35,8 +41,12 @@ void WebForm::load() noexcept
 
 void WebForm::raise(std::size_t event) noexcept
 {
-    if (event < kPageEvents.size())
-        run(kPageEvents[event].handler);
+    if (event >= kPageEvents.size())
+        return;
+    const PageEvent &raised = kPageEvents[event];
+    if (raised.option >= 0 && !optionGroup_.select(std::size_t(raised.option)))
+        return;
+    run(raised.handler);
 }
 
 void WebForm::run(design::Handler handler) noexcept

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/design/freefalldesign.h"
+#include "app/design/optiongroup.h"
 #include "logic/boxes.h"
 #include "logic/freefallhandlers.h"
 #include "runtime/eventdispatch.h"
@@ -31,6 +32,7 @@ public:
     void raise(std::size_t event) noexcept;
 
 private:
+    std::unique_ptr<WebTextBox> makeBox(Box which);
     void run(design::Handler handler) noexcept;
 
     EventDispatch dispatch_;
@@ -38,6 +40,7 @@ private:
     std::array<std::unique_ptr<WebTextBox>, kBoxes.size()> boxes_; // in the order of Box
     std::array<std::unique_ptr<WebOptionButton>, design::kOptionButtons.size()> options_;
     WebFormServices services_;
+    design::OptionGroup optionGroup_;
     std::unique_ptr<FreefallHandlers> handlers_;
 };
 

@@ -111,21 +111,22 @@ std::string controls()
     for (const LabelDesign &d : kLabels) {
         Fields f = control(d.name, "label", d.geometry);
         f.add("tabIndex", d.tabIndex).add("toolTip", d.toolTip).add("caption", d.caption);
-        f.add("accessibleName", d.caption).add("accessibleDescription", d.accessibleDescription);
+        f.add("accessibleName", d.caption).add("accessibleDescription", accessibleDescription(d));
         out.push_back(f.object());
     }
     for (const TextBoxDesign &d : kTextBoxes) {
         Fields f = control(describe(d.box).name, "textbox", d.geometry);
-        f.add("tabIndex", d.tabIndex).add("tabStop", d.tabStop).add("locked", d.locked);
-        f.add("yellow", d.yellow).add("toolTip", d.toolTip);
+        const BoxLookProperties look = properties(d.look);
+        f.add("tabIndex", d.tabIndex).add("tabStop", look.tabStop).add("locked", look.locked);
+        f.add("yellow", look.yellow).add("toolTip", d.toolTip);
         f.add("accessibleName", describe(d.box).role);
-        f.add("accessibleDescription", d.accessibleDescription);
+        f.add("accessibleDescription", accessibleDescription(d));
         out.push_back(f.object());
     }
     const auto buttons = [&out](const auto &table, std::string_view kind) {
         for (const ButtonDesign &d : table) {
             Fields f = control(d.name, kind, d.geometry);
-            f.add("tabIndex", d.tabIndex).add("marked", d.marked);
+            f.add("tabIndex", d.tabIndex);
             f.add("toolTip", std::u16string_view());
             f.add("caption", shown(d.caption)).add("accessKey", accessKey(d.caption));
             f.add("accessibleName", d.accessibleName);

@@ -5,6 +5,7 @@
 
 #include "app/cli/utf8.h"
 #include "app/design/freefalldesign.h"
+#include "app/design/twipsscale.h"
 #include "app/web/pageevents.h"
 
 #include <algorithm>
@@ -58,11 +59,10 @@ std::string attribute(std::string_view name, std::string_view value)
     return " " + std::string(name) + "=\"" + std::string(value) + "\"";
 }
 
+// CSS pixels are the design's pixels at 96 dots per inch; the browser's zoom scales them.
 std::string pixels(int twips)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%gpx", double(twips) / kTwipsPerPixel);
-    return text;
+    return std::to_string(TwipsScale(kReferenceDpi).pixels(twips)) + "px";
 }
 
 // A caption with its "&" turned into the underlined access key ("&&" is a plain "&").
@@ -146,28 +146,29 @@ std::string labelHtml(const LabelDesign &d)
     const char *element = d.font == FontKind::Title ? "h1" : "label";
     std::string html = std::string("<") + element + attribute("id", d.name) +
                        attribute("data-name", d.name) + " class=\"label " + fontClass(d.font) +
-                       (d.centred ? " centred" : "") + "\"";
+                       (d.alignment == Alignment::Centre ? " centred" : "") + "\"";
     if (!d.toolTip.empty())
         html += attribute("title", d.toolTip);
     // A label element takes no name from its text, and a tooltip would stand in for it.
-    html +=
-        attribute("aria-label", d.caption) + attribute("aria-description", d.accessibleDescription);
+    html += attribute("aria-label", d.caption) +
+            attribute("aria-description", accessibleDescription(d));
     return html + ">" + escaped(d.caption) + "</" + element + ">";
 }
 
 std::string textBoxHtml(const TextBoxDesign &d)
 {
     const std::u16string_view name = describe(d.box).name;
+    const BoxLookProperties look = properties(d.look);
     std::string html =
         "<input type=\"text\"" + attribute("id", name) + attribute("data-name", name) +
         " class=\"textbox " + fontClass(FontKind::TextBox) + "\"" +
-        attribute("maxlength", std::to_string(kBoxMaxLength)) + tabIndex(d.tabIndex, d.tabStop);
-    if (d.yellow)
+        attribute("maxlength", std::to_string(kBoxMaxLength)) + tabIndex(d.tabIndex, look.tabStop);
+    if (look.yellow)
         html += attribute("style", "background-color:" + colourCss(colours::Yellow));
-    if (d.locked)
+    if (look.locked)
         html += " readonly";
     html += attribute("title", d.toolTip) + attribute("aria-label", describe(d.box).role) +
-            attribute("aria-description", d.accessibleDescription) +
+            attribute("aria-description", accessibleDescription(d)) +
             " autocomplete=\"off\" autocapitalize=\"off\" spellcheck=\"false\"" +
             eventAttributes(name) + " disabled>";
     return html;
@@ -177,9 +178,9 @@ std::string commandButtonHtml(const ButtonDesign &d)
 {
     const Caption c = caption(d.caption);
     return "<button type=\"button\"" + attribute("id", d.name) + attribute("data-name", d.name) +
-           " class=\"command " + fontClass(FontKind::Caption) + (d.marked ? " default" : "") +
-           "\"" + (d.marked ? " data-default" : "") + tabIndex(d.tabIndex, true) +
-           attribute("aria-label", d.accessibleName) +
+           " class=\"command " + fontClass(FontKind::Caption) +
+           (d.defaultButton ? " default" : "") + "\"" + (d.defaultButton ? " data-default" : "") +
+           tabIndex(d.tabIndex, true) + attribute("aria-label", d.accessibleName) +
            attribute("aria-description", d.accessibleDescription) + accessKeyAttributes(c, "Alt") +
            eventAttributes(d.name) + " disabled>" + c.html + "</button>";
 }
@@ -191,8 +192,8 @@ std::string optionButtonHtml(const ButtonDesign &d)
     const Caption c = caption(d.caption);
     return "<label class=\"option " + std::string(fontClass(FontKind::Caption)) + "\"" +
            attribute("data-name", d.name) + "><input type=\"radio\" name=\"unitMode\"" +
-           attribute("id", d.name) + tabIndex(d.tabIndex, true) + (d.marked ? " checked" : "") +
-           attribute("aria-label", d.accessibleName) +
+           attribute("id", d.name) + tabIndex(d.tabIndex, true) +
+           (d.selectedAtCreation ? " checked" : "") + attribute("aria-label", d.accessibleName) +
            attribute("aria-description", d.accessibleDescription) + accessKeyAttributes(c, "Alt") +
            eventAttributes(d.name) + " disabled><span>" + c.html + "</span></label>";
 }

@@ -2,7 +2,7 @@
 its fonts, tab index, limit, tooltip, access key and accessible name and description; the page
 at 200 % zoom and on a phone's width; and screenshots for a look.
 
-Usage: python3 tests/web/test_layout.py (see pagedriver.py)."""
+Usage: python3 tests/web/tst_layout.py (see pagedriver.py)."""
 import unittest
 
 import pagedriver

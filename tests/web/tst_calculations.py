@@ -2,7 +2,7 @@
 language is FREEFALL_LOCALE, in the mode of each case: the page shows what the core's tests
 expect, clears where they clear and stops where they stop, leaving boxes as they were.
 
-Usage: FREEFALL_LOCALE=de-DE python3 tests/web/test_calculations.py (see pagedriver.py)."""
+Usage: FREEFALL_LOCALE=de-DE python3 tests/web/tst_calculations.py (see pagedriver.py)."""
 import os
 import unittest
 

@@ -2,7 +2,7 @@
 and the default button, tab order, access keys, the option group, the nine-character limit,
 Clear, the stale-result wipe, the silent stop, the pointer keywords and the formula message.
 
-Usage: python3 tests/web/test_window.py (see pagedriver.py)."""
+Usage: python3 tests/web/tst_window.py (see pagedriver.py)."""
 import unittest
 
 import pagedriver
