@@ -23,7 +23,8 @@ function(freefall_add_coretest name)
     add_test(NAME ${name} COMMAND tst_${name})
     if(EMSCRIPTEN)
         # Run by node: the WebAssembly inside the script, where node cannot fail to fetch it.
-        target_link_options(tst_${name} PRIVATE -sSINGLE_FILE=1 -sENVIRONMENT=node)
+        # Linked without the optimiser's whole-program passes, which take most of the build.
+        target_link_options(tst_${name} PRIVATE -sSINGLE_FILE=1 -sENVIRONMENT=node -O0)
     endif()
     # On Windows, built here and run under Wine (tests/wine/WineTest.cmake).
     if(TARGET freefall_win32program)

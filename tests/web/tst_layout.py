@@ -3,6 +3,8 @@ its fonts, tab index, limit, tooltip, access key and accessible name and descrip
 at 200 % zoom and on a phone's width; and screenshots for a look.
 
 Usage: python3 tests/web/tst_layout.py (see pagedriver.py)."""
+import os
+import re
 import unittest
 
 import pagedriver
@@ -24,6 +26,26 @@ def overlapping(rects):
                     a['absTop'] < b['bottom'] and b['absTop'] < a['bottom']):
                 pairs.append((a['name'], b['name']))
     return pairs
+
+
+class OneFile(unittest.TestCase):
+    """The file as it lies on disk, before any script runs."""
+
+    @classmethod
+    def setUpClass(cls):
+        with open(pagedriver.PAGE, encoding='utf-8') as f:
+            cls.html = f.read()
+
+    def test_at_most_200_kib(self):
+        self.assertLessEqual(os.path.getsize(pagedriver.PAGE), 200 * 1024)
+
+    def test_refers_to_no_other_file(self):
+        self.assertEqual(re.findall(r'\b(?:src|href)\s*=|url\(|@import', self.html), [])
+
+    def test_speed_box_disabled_until_the_core_is_ready(self):
+        box = re.search(r'<input[^>]*\bid="txtImperialSpeed"[^>]*>', self.html)
+        self.assertIsNotNone(box)
+        self.assertRegex(box.group(0), r'\sdisabled\b')
 
 
 class Design(unittest.TestCase):
