@@ -8,7 +8,11 @@
     var ready = false;
 
     function wasmBytes() {
-        var text = atob(document.getElementById('freefallWasm').textContent.trim());
+        var base64 = document.getElementById('freefallWasm').textContent.trim();
+        // Decoded natively where the browser can, several times quicker than byte by byte.
+        if (typeof Uint8Array.fromBase64 === 'function')
+            return Uint8Array.fromBase64(base64);
+        var text = atob(base64);
         var bytes = new Uint8Array(text.length);
         for (var i = 0; i < text.length; ++i)
             bytes[i] = text.charCodeAt(i);
