@@ -162,7 +162,10 @@
     }
 
     document.addEventListener('keydown', function (event) {
-        // Until the core is ready nothing is enabled; the dialog takes its own keys.
+        // Until the core is ready nothing is enabled. The dialog takes its own keys, and Ctrl+S
+        // there is nobody's: not the browser's either, which would offer to save the page.
+        if (dialog.open && event.ctrlKey && letterOf(event) === 's')
+            event.preventDefault();
         if (!ready || dialog.open)
             return;
         if (menuOpen()) {

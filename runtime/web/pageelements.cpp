@@ -6,8 +6,11 @@
 #include <emscripten.h>
 
 // clang-format off
+// A control missing from the page reads as empty and ignores writes: nothing thrown in a script
+// may unwind through the core.
 EM_JS(int, freefall_page_value, (const char16_t *id), {
-    Module["freefallText"] = document.getElementById(UTF16ToString(id)).value;
+    var element = document.getElementById(UTF16ToString(id));
+    Module["freefallText"] = element ? element.value : "";
     return Module["freefallText"].length;
 });
 
@@ -17,58 +20,76 @@ EM_JS(void, freefall_page_take_text, (char16_t *out, int bytes), {
 });
 
 EM_JS(void, freefall_page_set_value, (const char16_t *id, const char16_t *text), {
-    document.getElementById(UTF16ToString(id)).value = UTF16ToString(text);
+    var element = document.getElementById(UTF16ToString(id));
+    if (element)
+        element.value = UTF16ToString(text);
 });
 
 EM_JS(void, freefall_page_set_back_color, (const char16_t *id, int r, int g, int b), {
-    document.getElementById(UTF16ToString(id)).style.backgroundColor =
-        "rgb(" + r + "," + g + "," + b + ")";
+    var element = document.getElementById(UTF16ToString(id));
+    if (element)
+        element.style.backgroundColor = "rgb(" + r + "," + g + "," + b + ")";
 });
 
 EM_JS(void, freefall_page_set_read_only, (const char16_t *id, int readOnly), {
-    document.getElementById(UTF16ToString(id)).readOnly = readOnly != 0;
+    var element = document.getElementById(UTF16ToString(id));
+    if (element)
+        element.readOnly = readOnly != 0;
 });
 
 EM_JS(void, freefall_page_set_tab_index, (const char16_t *id, int tabIndex), {
-    document.getElementById(UTF16ToString(id)).tabIndex = tabIndex;
+    var element = document.getElementById(UTF16ToString(id));
+    if (element)
+        element.tabIndex = tabIndex;
 });
 
 EM_JS(void, freefall_page_focus, (const char16_t *id), {
-    document.getElementById(UTF16ToString(id)).focus();
+    var element = document.getElementById(UTF16ToString(id));
+    if (element)
+        element.focus();
 });
 
 EM_JS(void, freefall_page_set_caption_colour, (const char16_t *id, int r, int g, int b), {
-    var labels = document.getElementById(UTF16ToString(id)).labels;
+    var element = document.getElementById(UTF16ToString(id));
+    var labels = element ? element.labels : null;
     for (var i = 0; labels && i < labels.length; ++i)
         labels[i].style.color = "rgb(" + r + "," + g + "," + b + ")";
 });
 
 EM_JS(void, freefall_page_set_mouse_pointer, (int pointer), {
-    Module["freefallSetMousePointer"](pointer);
+    if (Module["freefallSetMousePointer"])
+        Module["freefallSetMousePointer"](pointer);
 });
 
 EM_JS(void, freefall_page_show_message, (const char16_t *title, const char16_t *prompt), {
-    Module["freefallShowMessage"](UTF16ToString(title), UTF16ToString(prompt));
+    if (Module["freefallShowMessage"])
+        Module["freefallShowMessage"](UTF16ToString(title), UTF16ToString(prompt));
 });
 
+// Without Intl's parts (a browser too old for them) no sample is written, and the core falls
+// back to its default format.
 EM_JS(int, freefall_page_number_parts, (double first, double second, double third), {
-    var options = {minimumFractionDigits: 2, maximumFractionDigits: 2, numberingSystem: "latn"};
-    var format;
-    try {
-        format = new Intl.NumberFormat(navigator.language || "en-US", options);
-    } catch (e) {
-        format = new Intl.NumberFormat("en-US", options);
-    }
     var typeEnd = String.fromCharCode(0x1f);
     var partEnd = String.fromCharCode(0x1e);
     var sampleEnd = String.fromCharCode(0x1d);
+    var options = {minimumFractionDigits: 2, maximumFractionDigits: 2, numberingSystem: "latn"};
     var text = "";
-    [first, second, third].forEach(function(value) {
-        format.formatToParts(value).forEach(function(part) {
-            text += part.type + typeEnd + part.value + partEnd;
+    try {
+        var format;
+        try {
+            format = new Intl.NumberFormat(navigator.language || "en-US", options);
+        } catch (e) {
+            format = new Intl.NumberFormat("en-US", options);
+        }
+        [first, second, third].forEach(function(value) {
+            format.formatToParts(value).forEach(function(part) {
+                text += part.type + typeEnd + part.value + partEnd;
+            });
+            text += sampleEnd;
         });
-        text += sampleEnd;
-    });
+    } catch (e) {
+        text = "";
+    }
     Module["freefallText"] = text;
     return text.length;
 });
