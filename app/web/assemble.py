@@ -15,7 +15,8 @@ def read(path, mode='r'):
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument('--shell', required=True)
-    parser.add_argument('--markup', required=True, help='directory with title, style, window and description')
+    parser.add_argument('--markup', required=True,
+                        help='directory with the parts title, style, window and description')
     parser.add_argument('--css', required=True)
     parser.add_argument('--script', required=True, help="the page's own script")
     parser.add_argument('--core', help="emscripten's script of the core (none: a page without)")

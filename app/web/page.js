@@ -5,6 +5,7 @@
     'use strict';
 
     var win = document.querySelector('.window');
+    var dialog = document.getElementById('msgBox');
     var ready = false;
 
     function wasmBytes() {
@@ -85,8 +86,6 @@
 
     // The message box: modal, one OK button, closed by OK, Enter or Escape; the focus goes back
     // where it was.
-    var dialog = document.getElementById('msgBox');
-
     function showMessage(title, prompt) {
         var back = document.activeElement;
         var text = prompt.replace(/\r\n/g, '\n');
@@ -193,7 +192,8 @@
             return;
         }
         // A command button takes Enter itself; everywhere else Enter clicks the default button.
-        if (event.key === 'Enter' && plain && !event.isComposing && event.target.tagName !== 'BUTTON') {
+        if (event.key === 'Enter' && plain && !event.isComposing &&
+            event.target.tagName !== 'BUTTON') {
             event.preventDefault();
             defaultButton.click();
         }

@@ -81,7 +81,8 @@ class Browser:
         requested, the page's own first."""
         self.driver.get_log('performance')
         self.driver.get(PAGE_URL)
-        WebDriverWait(self.driver, 10).until(lambda d: self.element('txtImperialSpeed').is_enabled())
+        WebDriverWait(self.driver, 10).until(
+            lambda d: self.element('txtImperialSpeed').is_enabled())
         requests = []
         for entry in self.driver.get_log('performance'):
             message = json.loads(entry['message'])['message']

@@ -65,8 +65,8 @@ class Window(unittest.TestCase):
         self.assertEqual(b.caption_colour('optImperial' if imperial else 'optMetric'), RED)
         self.assertNotEqual(b.caption_colour('optMetric' if imperial else 'optImperial'), RED)
         self.assertEqual(b.background(target), YELLOW)
-        self.assertEqual(b.js('return [document.getElementById(arguments[0]).readOnly,'
-                              ' document.getElementById(arguments[0]).tabIndex]', target), [True, -1])
+        self.assertEqual(b.js('var e = document.getElementById(arguments[0]);'
+                              'return [e.readOnly, e.tabIndex];', target), [True, -1])
         self.assertEqual(b.background(source), WHITE)
         self.assertFalse(b.js('return document.getElementById(arguments[0]).readOnly', source))
         self.assertEqual(b.focused(), source)
