@@ -35,13 +35,15 @@ bool NumberText::canDescribe(const NumberFormat &f)
     const auto hasDigit = [](std::u16string_view text) {
         return std::any_of(text.begin(), text.end(), isAsciiDigit);
     };
-    return !f.decimalSeparator.empty() && !f.groupSeparator.empty() &&
-           f.decimalSeparator != f.groupSeparator &&
-           f.decimalSeparator.size() <= kMaxSeparatorLength &&
-           f.groupSeparator.size() <= kMaxSeparatorLength &&
-           f.minusSign.size() <= kMaxMinusLength && !hasDigit(f.decimalSeparator) &&
-           !hasDigit(f.groupSeparator) && !hasDigit(f.minusSign) && f.decimals >= 0 &&
-           f.decimals <= kMaxDecimals && f.leastGroup > 0 && f.higherGroups > 0 &&
+    // Without grouping the group separator is never written, whatever it is.
+    const bool grouped = f.leastGroup > 0;
+    const bool groupSeparatorFits =
+        !grouped || (!f.groupSeparator.empty() && f.decimalSeparator != f.groupSeparator &&
+                     f.groupSeparator.size() <= kMaxSeparatorLength && !hasDigit(f.groupSeparator));
+    return !f.decimalSeparator.empty() && f.decimalSeparator.size() <= kMaxSeparatorLength &&
+           groupSeparatorFits && f.minusSign.size() <= kMaxMinusLength &&
+           !hasDigit(f.decimalSeparator) && !hasDigit(f.minusSign) && f.decimals >= 0 &&
+           f.decimals <= kMaxDecimals && f.leastGroup >= 0 && f.higherGroups >= 0 &&
            f.leadingAtLeast > 0 && f.groupedFrom >= 0;
 }
 
@@ -50,9 +52,10 @@ NumberText::NumberText(NumberFormat format) : format_(std::move(format)) {}
 bool NumberText::separatorFollows(int index, int count) const
 {
     const int left = count - 1 - index;
-    return count >= format_.groupedFrom && index + 1 >= format_.leadingAtLeast &&
-           (left == format_.leastGroup ||
-            (left > format_.leastGroup && (left - format_.leastGroup) % format_.higherGroups == 0));
+    const int least = format_.leastGroup;
+    const int higher = format_.higherGroups;
+    return least > 0 && count >= format_.groupedFrom && index + 1 >= format_.leadingAtLeast &&
+           (left == least || (left > least && higher > 0 && (left - least) % higher == 0));
 }
 
 // The whole-number digits with a separator before each group: the least group nearest the
@@ -102,7 +105,12 @@ std::optional<std::u16string> NumberText::format(double value) const
     out.reserve(32);
     if (shown->negative)
         out += format_.minusSign;
-    appendGrouped(out, padded, wholeDigits);
+    // Without a leading zero a value below 1 starts at its decimal separator; a number without
+    // decimals keeps its one digit.
+    const bool zeroDropped =
+        !format_.leadingZero && decimals > 0 && wholeDigits == 1 && padded[0] == '0';
+    if (!zeroDropped)
+        appendGrouped(out, padded, wholeDigits);
     if (decimals > 0) {
         out += format_.decimalSeparator;
         for (int i = wholeDigits; i < wholeDigits + decimals; ++i)
@@ -137,10 +145,19 @@ std::optional<double> NumberText::read(std::u16string_view text) const
         ascii[n++] = char(c);
     }
     const int wholeDigits = n - firstDigit;
-    if (wholeDigits == 0 || (wholeDigits > 1 && ascii[firstDigit] == '0'))
+    if (wholeDigits > 1 && ascii[firstDigit] == '0')
         return std::nullopt;
     if (!isGrouped(whole, ascii + firstDigit, wholeDigits))
         return std::nullopt;
+    // A lone zero before the decimals is written only with a leading zero, and nothing before
+    // them only without one.
+    const bool loneZero = wholeDigits == 1 && ascii[firstDigit] == '0';
+    if (wholeDigits == 0 && (format_.leadingZero || decimals.empty()))
+        return std::nullopt;
+    if (loneZero && !format_.leadingZero && !decimals.empty())
+        return std::nullopt;
+    if (wholeDigits == 0)
+        ascii[n++] = '0';
 
     if (!decimals.empty()) {
         ascii[n++] = '.';

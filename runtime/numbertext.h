@@ -19,8 +19,9 @@ public:
     static constexpr std::size_t kMaxSeparatorLength = 2;
     static constexpr std::size_t kMaxMinusLength = 4;
 
-    // Whether the format can be written and read here: ASCII digits assumed, non-empty and
-    // distinct separators of limited length, positive group sizes, at most nine decimals.
+    // Whether the format can be written and read here: ASCII digits assumed, a non-empty
+    // decimal separator and (where digits are grouped) a distinct group separator, both of
+    // limited length, group sizes not negative, at most nine decimals.
     static bool canDescribe(const NumberFormat &format);
 
     // format must satisfy canDescribe.
@@ -31,8 +32,9 @@ public:
     std::optional<std::u16string> format(double value) const;
 
     // Exactly the text format writes, or that text with fewer decimals (as a box that cuts it
-    // shows it): a minus sign, the whole-number digits in the format's groups, then the decimal
-    // separator and at least one decimal. None for any other text.
+    // shows it): a minus sign, the whole-number digits in the format's groups (none before the
+    // decimals of a value below 1 without a leading zero), then the decimal separator and at
+    // least one decimal. None for any other text.
     std::optional<double> read(std::u16string_view text) const;
 
     // Whether the platform writes this same text for numbers of every length a box can hold and

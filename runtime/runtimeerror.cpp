@@ -12,6 +12,8 @@ const char *RuntimeError::what() const noexcept
         return "the result is too large to show in its box";
     case Kind::TypeMismatch:
         return "a result could not be read back as a number";
+    case Kind::NumberFunctionsFailed:
+        return "the system's number functions failed with the regional settings";
     case Kind::FileNotFound:
         return "the file could not be opened";
     case Kind::InvalidPicture:

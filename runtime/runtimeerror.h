@@ -14,6 +14,8 @@ public:
         Overflow,       // a number too large for a double, or a result that is not finite
         TooLargeForBox, // a result whose whole-number part does not fit its box
         TypeMismatch,   // text that is not a number where one is required
+        // the platform's number formatting failed, or read back its own text as another number
+        NumberFunctionsFailed,
         FileNotFound,   // a picture file that does not exist or cannot be opened
         InvalidPicture, // a picture file that cannot be decoded, or is too large to read
     };

@@ -77,8 +77,6 @@ LocaleNumberSettings userLocaleNumberSettings()
 
 std::optional<NumberFormat> describedFormat(const LocaleNumberSettings &settings)
 {
-    if (!settings.leadingZero)
-        return std::nullopt;
     NumberFormat format;
     switch (settings.negativeOrder) {
     case 1:
@@ -90,17 +88,29 @@ std::optional<NumberFormat> describedFormat(const LocaleNumberSettings &settings
     default: // parentheses or a sign after the number
         return std::nullopt;
     }
-    // A trailing 0 repeats the last size; without it the leading digits stay ungrouped.
+    // "3;0" threes, "3;2;0" a three then twos, "3" one three and the rest together, "0" none:
+    // a trailing 0 repeats the size before it. Other lists ("3;2", one two and then none) are
+    // the platform's.
     const std::optional<std::vector<int>> sizes = groupSizes(settings.grouping);
-    if (!sizes || sizes->back() != 0)
+    if (!sizes)
         return std::nullopt;
-    if (sizes->size() != 2 && sizes->size() != 3)
+    const std::vector<int> &g = *sizes;
+    if (g.front() == 0 || settings.groupSeparator.empty()) {
+        format.leastGroup = 0;
+        format.higherGroups = 0;
+    } else if (g.size() == 1) {
+        format.leastGroup = g[0];
+        format.higherGroups = 0;
+    } else if ((g.size() == 2 || g.size() == 3) && g.back() == 0 && g[g.size() - 2] != 0) {
+        format.leastGroup = g[0];
+        format.higherGroups = g[g.size() - 2];
+    } else {
         return std::nullopt;
-    format.leastGroup = (*sizes)[0];
-    format.higherGroups = (*sizes)[sizes->size() - 2];
+    }
     format.decimalSeparator = settings.decimalSeparator;
     format.groupSeparator = settings.groupSeparator;
     format.decimals = settings.decimals;
+    format.leadingZero = settings.leadingZero;
     // Windows groups every number with more digits than the least group ("1.234" in es-ES).
     format.leadingAtLeast = 1;
     if (!NumberText::canDescribe(format))

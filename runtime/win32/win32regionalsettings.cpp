@@ -48,16 +48,8 @@ Win32RegionalSettings::Win32RegionalSettings(Path path) : settings_(userLocaleNu
 {
     if (path != Path::Direct)
         return;
-    const std::optional<NumberFormat> format = describedFormat(settings_);
-    if (!format)
-        return;
-    // While direct_ is empty, this object answers through the platform alone; a platform that
-    // fails to format a number of the check does not agree either.
-    try {
-        if (NumberText(*format).agreesWith(*this))
-            direct_.emplace(*format);
-    } catch (const RuntimeError &) {
-    }
+    if (const std::optional<NumberFormat> format = describedFormat(settings_))
+        direct_.emplace(*format);
 }
 
 std::u16string Win32RegionalSettings::FormatNumber(double value) const
@@ -69,13 +61,8 @@ std::u16string Win32RegionalSettings::FormatNumber(double value) const
 
 double Win32RegionalSettings::toDouble(std::u16string_view text) const
 {
-    if (direct_) {
-        try {
-            return direct_->toDouble(text);
-        } catch (const RuntimeError &) {
-            // Text the description does not read is the platform's to judge.
-        }
-    }
+    if (direct_)
+        return direct_->toDouble(text);
     return platformRead(text);
 }
 
@@ -91,7 +78,7 @@ std::u16string Win32RegionalSettings::platformFormat(double value) const
     // -1: the locale's count of decimals; -2: the locale's leading zero, negative form and
     // grouping.
     if (FAILED(VarFormatNumber(&number, -1, -2, -2, -2, 0, text.out())))
-        throw RuntimeError(RuntimeError::Kind::Overflow);
+        throw RuntimeError(RuntimeError::Kind::NumberFunctionsFailed);
     return text.text();
 }
 
@@ -102,6 +89,11 @@ double Win32RegionalSettings::platformRead(std::u16string_view text) const
     if (!input.get() || FAILED(VarR8FromStr(input.get(), LOCALE_USER_DEFAULT, 0, &value)) ||
         !std::isfinite(value))
         throw RuntimeError(RuntimeError::Kind::TypeMismatch);
+    // The text is what FormatNumber wrote, perhaps cut to fewer decimals: the value read must
+    // write as that text again. A read with other separators gives another number ("0.52" read
+    // as 52), which would pass for a result.
+    if (!platformFormat(value).starts_with(text))
+        throw RuntimeError(RuntimeError::Kind::NumberFunctionsFailed);
     return value;
 }
 

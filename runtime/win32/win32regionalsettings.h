@@ -1,5 +1,6 @@
-// The regional settings on Windows: those of the user's locale in Control Panel, written as
-// OLE Automation's FormatNumber at its defaults writes them and read back by its inverse.
+// The regional settings on Windows: those of the user's locale in Control Panel, with the
+// user's own changes, written as OLE Automation's FormatNumber at its defaults writes them and
+// read back by its inverse.
 #pragma once
 
 #include "runtime/fixedregionalsettings.h"
@@ -13,10 +14,13 @@ namespace freefall {
 class Win32RegionalSettings final : public RegionalSettings
 {
 public:
-    // The platform defines the text: VarFormatNumber(value, -1, -2, -2, -2) of the value
-    // rounded as shown, and VarR8FromStr with the user's locale. Where the locale's settings
-    // fit a number format and the platform's text has been seen to agree with it, the same
-    // text is written and read from that description; PlatformOnly never does, to check that.
+    // The text is what Windows writes with the user's settings: VarFormatNumber(value, -1, -2,
+    // -2, -2) of the value rounded as shown, read back by VarR8FromStr. Where the settings fit
+    // a number format, as every choice Control Panel offers does, Direct writes and reads that
+    // text from the settings themselves rather than through those functions, which some
+    // implementations get wrong with the user's changes (Wine 8's VarFormatNumber fails with ","
+    // as decimal symbol and its VarR8FromStr reads with the locale's symbols instead of the
+    // user's). PlatformOnly always asks the platform, to compare.
     enum class Path
     {
         Direct,
@@ -28,7 +32,10 @@ public:
 
     int decimals() const override { return settings_.decimals; }
     std::u16string_view decimalSeparator() const override { return settings_.decimalSeparator; }
+    // Throws RuntimeError(NumberFunctionsFailed) where the platform fails to write the value.
     std::u16string FormatNumber(double value) const override;
+    // Throws RuntimeError(NumberFunctionsFailed) where the platform reads a number that it would
+    // not write as that text: a read-back with other separators than it wrote with.
     double toDouble(std::u16string_view text) const override;
 
     const LocaleNumberSettings &settings() const { return settings_; }

@@ -36,6 +36,14 @@ const NumberFormat longMinus = {u".", u",", u"neg", 2, 3, 3, 1};
 const NumberFormat noDecimals = withDecimals(en, 0);
 const NumberFormat threeDecimals = withDecimals(localeFormat("de_DE"), 3);
 const NumberFormat nineDecimals = withDecimals(en, 9);
+// The digit groupings Windows offers besides threes and India's: none, and the first group only.
+const NumberFormat ungrouped = {u".", u",", u"-", 2, 0, 0, 1};
+const NumberFormat firstGroupOnly = {u".", u",", u"-", 2, 3, 0, 1};
+// Without grouping the group separator may be anything, even the decimal separator.
+const NumberFormat ungroupedSameSeparators = {u",", u",", u"-", 2, 0, 3, 1};
+const NumberFormat noLeadingZero = {u".", u",", u"-", 2, 3, 3, 1, 0, false};
+const NumberFormat noLeadingZeroNoDecimals = {u".", u",", u"-", 0, 3, 3, 1, 0, false};
+const NumberFormat apostrophe = {u".", u"'", u"-", 2, 3, 3, 1};
 
 } // namespace
 
@@ -92,6 +100,18 @@ TEST_CASE("formats")
         {"nine decimals", nineDecimals, 5e-10, u"0.000000001"},
         {"nine decimals grouped", nineDecimals, 12345.6789012345, u"12,345.678901235"},
         {"nine decimals six digits", nineDecimals, 123456.0, none},
+        {"ungrouped", ungrouped, 1234567.891, u"1234567.89"},
+        {"ungrouped, same separators", ungroupedSameSeparators, 1314.7, u"1314,70"},
+        {"first group only, three digits", firstGroupOnly, 999.5, u"999.50"},
+        {"first group only, four digits", firstGroupOnly, 1314.7, u"1,314.70"},
+        {"first group only, seven digits", firstGroupOnly, 1234567.891, u"1234,567.89"},
+        {"apostrophe", apostrophe, 131469.8, u"131'469.80"},
+        {"no leading zero", noLeadingZero, 0.52, u".52"},
+        {"no leading zero, rounded to zero", noLeadingZero, 0.001, u".00"},
+        {"no leading zero, negative", noLeadingZero, -0.5, u"-.50"},
+        {"no leading zero above one", noLeadingZero, 1.5, u"1.50"},
+        {"no leading zero, carry to one", noLeadingZero, 0.999, u"1.00"},
+        {"no leading zero, no decimals", noLeadingZeroNoDecimals, 0.4, u"0"},
     };
     for (const Row &row : rows) {
         CAPTURE(row.name);
@@ -169,6 +189,21 @@ TEST_CASE("reads")
         {"three decimals refuses a fourth", threeDecimals, u"1.234,5678", none},
         {"nine decimals", nineDecimals, u"0.000000001", 1e-9},
         {"nine decimals refuses a tenth", nineDecimals, u"0.0000000001", none},
+        {"ungrouped", ungrouped, u"1234567.89", 1234567.89},
+        {"ungrouped refuses groups", ungrouped, u"1,234,567.89", none},
+        {"ungrouped, same separators", ungroupedSameSeparators, u"1314,7", 1314.7},
+        {"ungrouped, same separators, refuses two", ungroupedSameSeparators, u"1,314,7", none},
+        {"first group only", firstGroupOnly, u"1234,567.89", 1234567.89},
+        {"first group only refuses threes", firstGroupOnly, u"1,234,567.89", none},
+        {"apostrophe", apostrophe, u"131'469.8", 131469.8},
+        {"no leading zero", noLeadingZero, u".52", 0.52},
+        {"no leading zero cut", noLeadingZero, u".5", 0.5},
+        {"no leading zero negative", noLeadingZero, u"-.5", -0.5},
+        {"no leading zero refuses one", noLeadingZero, u"0.52", none},
+        {"no leading zero refuses the separator alone", noLeadingZero, u".", none},
+        {"no leading zero refuses nothing", noLeadingZero, u"", none},
+        {"no leading zero whole number", noLeadingZero, u"1,314", 1314.0},
+        {"no leading zero and no decimals", noLeadingZeroNoDecimals, u"0", 0.0},
     };
     for (const Row &row : rows) {
         CAPTURE(row.name);
@@ -241,6 +276,37 @@ TEST_CASE("agrees with a platform only where it writes and reads the same")
     CHECK(NumberText(noDecimals).agreesWith(FixedRegionalSettings(noDecimals)));
     CHECK(NumberText(twoCharacterSeparators)
               .agreesWith(FixedRegionalSettings(twoCharacterSeparators)));
+    for (const NumberFormat *format : {&ungrouped, &firstGroupOnly, &noLeadingZero}) {
+        CHECK(NumberText(*format).agreesWith(FixedRegionalSettings(*format)));
+        CHECK(!NumberText(*format).agreesWith(FixedRegionalSettings(en)));
+    }
+}
+
+TEST_CASE("describes a format only where its text can be read back unambiguously")
+{
+    struct Row
+    {
+        const char *name;
+        NumberFormat format;
+        bool describable;
+    };
+    const Row rows[] = {
+        {"en", en, true},
+        {"ungrouped", ungrouped, true},
+        {"ungrouped, same separators", ungroupedSameSeparators, true},
+        {"ungrouped, empty group separator", {u".", u"", u"-", 2, 0, 0, 1}, true},
+        {"grouped, same separators", {u",", u",", u"-", 2, 3, 3, 1}, false},
+        {"grouped, empty group separator", {u".", u"", u"-", 2, 3, 3, 1}, false},
+        {"grouped by a digit", {u".", u"1", u"-", 2, 3, 3, 1}, false},
+        {"empty decimal separator", {u"", u",", u"-", 2, 3, 3, 1}, false},
+        {"decimal separator too long", {u"...", u",", u"-", 2, 3, 3, 1}, false},
+        {"negative group", {u".", u",", u"-", 2, -1, 3, 1}, false},
+        {"ten decimals", withDecimals(en, 10), false},
+    };
+    for (const Row &row : rows) {
+        CAPTURE(row.name);
+        CHECK(NumberText::canDescribe(row.format) == row.describable);
+    }
 }
 
 TEST_CASE("agrees with a platform only where it reads the same")

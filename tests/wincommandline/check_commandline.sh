@@ -66,6 +66,48 @@ check "TEXT with a control character" en_US.UTF-8 2 - --imperial $'1\n00'
 check "a ten-digit millimetre result does not fit" en_US.UTF-8 3 - --metric 1000
 check "overflow" en_US.UTF-8 3 - --imperial 1E300
 
+# The user's own changes to the number settings, written into the prefix's registry where
+# Control Panel keeps them and taken back afterwards.
+international='HKCU\Control Panel\International'
+setting() { # LOCALE NAME VALUE
+    FREEFALL_WINE_LOCALE=$1 "${run[@]}" reg add "$international" /v "$2" /d "$3" /f >/dev/null 2>&1
+}
+saved() { # LOCALE NAME: the value as it stands
+    FREEFALL_WINE_LOCALE=$1 "${run[@]}" reg query "$international" /v "$2" 2>/dev/null |
+        tr -d '\r' | awk -v name="$2" '$1 == name { print $NF }'
+}
+withSettings() { # LOCALE NAME=VALUE... -- check ARGUMENTS...
+    local locale=$1 pairs=() names=() values=() i
+    shift
+    while [[ $1 != -- ]]; do pairs+=("$1"); shift; done
+    shift
+    for i in "${pairs[@]}"; do
+        names+=("${i%%=*}")
+        values+=("$(saved "$locale" "${i%%=*}")")
+        setting "$locale" "${i%%=*}" "${i#*=}"
+    done
+    "$@"
+    for i in "${!names[@]}"; do setting "$locale" "${names[$i]}" "${values[$i]}"; done
+}
+withSettings en_US.UTF-8 sDecimal=, sThousand=. -- check "decimal symbol and grouping symbol swapped" \
+    en_US.UTF-8 0 "$(lines 'FPM 1000' 'MPS 5,08' 'IN 51,76' 'MM 1.314,70')" --imperial 1000
+withSettings de_DE.UTF-8 sDecimal=. sThousand=, -- check "German with the English symbols" \
+    de_DE.UTF-8 0 "$(lines 'FPM 100' 'MPS 0.51' 'IN 0.52' 'MM 13.21')" --imperial 100
+# Negatives in parentheses leave every number to the platform, and Wine 8's VarFormatNumber fails
+# with "," as decimal symbol: status 3 with the failure named, not called an overflow.
+message=$(mktemp)
+withSettings en_US.UTF-8 sDecimal=, sThousand=. iNegNumber=0 -- \
+    eval 'FREEFALL_WINE_LOCALE=en_US.UTF-8 "${run[@]}" "$com" --imperial 1000 >/dev/null 2>"$message"; got=$?'
+if [[ $got == 3 && $(tr -d '\r' <"$message") == *"number functions failed"* ]]; then
+    echo "PASS a failure of the number functions is named"
+elif [[ $got == 0 ]]; then
+    echo "PASS the platform formats with negatives in parentheses"
+else
+    echo "FAIL a failure of the number functions: exit $got, $(cat "$message")"
+    failures=$((failures + 1))
+fi
+rm -f "$message"
+
 # A result that cannot be written is not reported as shown: status 4 and one line on standard
 # error, for a full disk and for a closed standard output.
 for target in full closed; do

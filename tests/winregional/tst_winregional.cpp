@@ -6,6 +6,8 @@
 #include "runtime/win32/localenumbersettings.h"
 #include "runtime/win32/win32regionalsettings.h"
 #include "tests/support/doctesttext.h"
+#include "tests/winregional/calculaterows.h"
+#include "tests/winregional/testlocale.h"
 
 #include <doctest/doctest.h>
 
@@ -16,6 +18,7 @@
 #include <vector>
 
 using namespace freefall;
+using namespace freefall::testing;
 
 namespace {
 
@@ -28,20 +31,6 @@ std::u16string withNbsp(std::u16string text)
             c = kNbsp;
     }
     return text;
-}
-
-std::u16string userLocale()
-{
-    wchar_t name[LOCALE_NAME_MAX_LENGTH];
-    const int length = GetUserDefaultLocaleName(name, LOCALE_NAME_MAX_LENGTH);
-    return length > 0 ? std::u16string(name, name + length - 1) : std::u16string();
-}
-
-std::u16string expectedLocale()
-{
-    wchar_t value[64];
-    const DWORD length = GetEnvironmentVariableW(L"FREEFALL_TEST_LOCALE", value, 64);
-    return length > 0 && length < 64 ? std::u16string(value, value + length) : u"en-US";
 }
 
 } // namespace
@@ -67,17 +56,25 @@ TEST_CASE("the locale's settings become a number format only where NumberText wr
         {"en-US", enUS, true, 3, 3, u"-"},
         {"India's 3;2;0", with([](auto &s) { s.grouping = u"3;2;0"; }), true, 3, 2, u"-"},
         {"groups of four", with([](auto &s) { s.grouping = u"4;0"; }), true, 4, 4, u"-"},
-        {"one group only (3)", with([](auto &s) { s.grouping = u"3"; }), false, 0, 0, u""},
+        {"one group only (3)", with([](auto &s) { s.grouping = u"3"; }), true, 3, 0, u"-"},
         {"3;2 without repetition", with([](auto &s) { s.grouping = u"3;2"; }), false, 0, 0, u""},
-        {"no grouping (0;0)", with([](auto &s) { s.grouping = u"0;0"; }), false, 0, 0, u""},
+        {"3;2;1;0", with([](auto &s) { s.grouping = u"3;2;1;0"; }), false, 0, 0, u""},
+        {"no grouping (0)", with([](auto &s) { s.grouping = u"0"; }), true, 0, 0, u"-"},
+        {"no grouping (0;0)", with([](auto &s) { s.grouping = u"0;0"; }), true, 0, 0, u"-"},
+        {"a zero between groups", with([](auto &s) { s.grouping = u"3;0;0"; }), false, 0, 0, u""},
         {"grouping not digits", with([](auto &s) { s.grouping = u"3;x;0"; }), false, 0, 0, u""},
         {"empty grouping", with([](auto &s) { s.grouping = u""; }), false, 0, 0, u""},
         {"minus and a blank", with([](auto &s) { s.negativeOrder = 2; }), true, 3, 3, u"- "},
         {"parentheses", with([](auto &s) { s.negativeOrder = 0; }), false, 0, 0, u""},
         {"minus after", with([](auto &s) { s.negativeOrder = 3; }), false, 0, 0, u""},
-        {"no leading zero", with([](auto &s) { s.leadingZero = false; }), false, 0, 0, u""},
+        {"no leading zero", with([](auto &s) { s.leadingZero = false; }), true, 3, 3, u"-"},
         {"same separators", with([](auto &s) { s.groupSeparator = u"."; }), false, 0, 0, u""},
-        {"empty group separator", with([](auto &s) { s.groupSeparator = u""; }), false, 0, 0, u""},
+        {"same separators, ungrouped", with([](auto &s) {
+             s.groupSeparator = u".";
+             s.grouping = u"0";
+         }),
+         true, 0, 0, u"-"},
+        {"empty group separator", with([](auto &s) { s.groupSeparator = u""; }), true, 0, 0, u"-"},
         {"ten decimals", with([](auto &s) { s.decimals = 10; }), false, 0, 0, u""},
         {"no decimals", with([](auto &s) { s.decimals = 0; }), true, 3, 3, u"-"},
     };
@@ -92,31 +89,18 @@ TEST_CASE("the locale's settings become a number format only where NumberText wr
         CHECK(format->minusSign == row.minus);
         CHECK(format->leadingAtLeast == 1);
         CHECK(format->decimals == row.settings.decimals);
+        CHECK(format->leadingZero == row.settings.leadingZero);
     }
 }
 
 namespace {
 
-// What Calculate leaves in the boxes in a fresh window: FPM, MPS, IN, MM; or the fault that
-// stopped it.
-struct CalculateRow
-{
-    UnitMode mode;
-    std::u16string typed;
-    std::u16string fpm, mps, in, mm;
-    std::optional<RuntimeError::Kind> stop = std::nullopt;
-};
-
 struct LocaleRows
 {
     std::u16string locale;
-    bool direct; // written and read from the description, seen to agree with the platform
+    bool direct; // written and read from the settings themselves
     std::vector<CalculateRow> rows;
 };
-
-const auto I = UnitMode::Imperial;
-const auto M = UnitMode::Metric;
-constexpr auto kTooLarge = RuntimeError::Kind::TooLargeForBox;
 
 // The rows of en-US also hold the two corners where Wine 8's number functions fail: a value
 // below about 1e-4 (1 ft/min gives 5.17e-5 inches), and a 10-digit whole number that its
@@ -182,22 +166,7 @@ TEST_CASE("Calculate under the user's Windows locale")
               static_cast<const RegionalSettings *>(&platformOnly)}) {
             CAPTURE(row.typed);
             CAPTURE(settings == &platformOnly);
-            const bool imperial = row.mode == UnitMode::Imperial;
-            const Verdict verdict = calculate(row.mode, imperial ? row.typed : u"",
-                                              imperial ? u"" : row.typed, *settings);
-            if (row.stop) {
-                REQUIRE(verdict.outcome == Verdict::Outcome::Stop);
-                CHECK(verdict.fault == *row.stop);
-                continue;
-            }
-            REQUIRE(verdict.outcome == Verdict::Outcome::Show);
-            std::u16string boxes[4] = {imperial ? row.typed : u"", imperial ? u"" : row.typed};
-            for (const BoxWrite &write : verdict.writes)
-                boxes[std::size_t(write.box)] = write.text;
-            CHECK(boxes[0] == row.fpm);
-            CHECK(boxes[1] == row.mps);
-            CHECK(boxes[2] == row.in);
-            CHECK(boxes[3] == row.mm);
+            checkRow(row, *settings);
         }
     }
 }
