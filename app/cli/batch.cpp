@@ -21,8 +21,8 @@ constexpr std::size_t kOutputPiece = 64 * 1024;
 class Batch
 {
 public:
-    Batch(UnitMode mode, StandardInput &input, const RegionalSettings &regional, std::ostream &out,
-          std::ostream &err)
+    Batch(UnitMode mode, StandardInput &input, const RegionalSettings &regional, ByteSink &out,
+          ByteSink &err)
         : mode_(mode), input_(input), regional_(regional), out_(out), err_(err)
     {
         pending_.reserve(kOutputPiece + 1024);
@@ -42,7 +42,7 @@ public:
                     return ExitNotWritten;
             }
         } catch (const std::system_error &error) {
-            err_ << "freefall: cannot read standard input: " + error.code().message() + '\n';
+            err_.write("freefall: cannot read standard input: " + error.code().message() + '\n');
             if (status_ == ExitShown)
                 status_ = ExitUsage;
         }
@@ -86,7 +86,7 @@ private:
         message += refusal.status == ExitFault ? "no result: " : "the speed ";
         message += refusal.reason;
         message += '\n';
-        err_ << message;
+        err_.write(message);
     }
 
     // Writes out what is pending and flushes standard output; false once that has failed.
@@ -102,8 +102,8 @@ private:
     UnitMode mode_;
     StandardInput &input_;
     const RegionalSettings &regional_;
-    std::ostream &out_;
-    std::ostream &err_;
+    ByteSink &out_;
+    ByteSink &err_;
     std::u16string typed_;
     std::string pending_;
     std::uintmax_t lineNumber_ = 0;
@@ -113,8 +113,8 @@ private:
 
 } // namespace
 
-int runBatch(UnitMode mode, StandardInput &input, const RegionalSettings &regional,
-             std::ostream &out, std::ostream &err)
+int runBatch(UnitMode mode, StandardInput &input, const RegionalSettings &regional, ByteSink &out,
+             ByteSink &err)
 {
     return Batch(mode, input, regional, out, err).run();
 }

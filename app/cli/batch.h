@@ -3,11 +3,10 @@
 #pragma once
 
 #include "app/cli/byteinput.h"
+#include "app/cli/bytesink.h"
 #include "app/cli/linedecoder.h"
 #include "logic/calculation.h"
 #include "runtime/regionalsettings.h"
-
-#include <ostream>
 
 namespace freefall {
 
@@ -25,7 +24,7 @@ struct StandardInput
 // the boxes FPM, MPS, IN and MM separated by tabs, or four empty fields with one line on err
 // that names the line's number and the reason. Returns 0 when every line gave a result, else
 // the status the first line without one has alone; ExitNotWritten, at once, when out fails.
-int runBatch(UnitMode mode, StandardInput &input, const RegionalSettings &regional,
-             std::ostream &out, std::ostream &err);
+int runBatch(UnitMode mode, StandardInput &input, const RegionalSettings &regional, ByteSink &out,
+             ByteSink &err);
 
 } // namespace freefall

@@ -15,15 +15,15 @@ namespace {
 // TEXT "-" stands for the lines of standard input.
 constexpr std::u16string_view kStandardInput = u"-";
 
-int usageError(std::ostream &err, const std::string &problem)
+int usageError(ByteSink &err, const std::string &problem)
 {
-    err << "freefall: " + problem +
-               "; usage: freefall [--imperial TEXT | --metric TEXT | --help | --version]\n";
+    err.write("freefall: " + problem +
+              "; usage: freefall [--imperial TEXT | --metric TEXT | --help | --version]\n");
     return ExitUsage;
 }
 
 int calculateFromCommandLine(UnitMode mode, const std::u16string &typed,
-                             const RegionalSettings &regional, std::ostream &out, std::ostream &err)
+                             const RegionalSettings &regional, ByteSink &out, ByteSink &err)
 {
     const TypedCalculation calculation(mode, typed, regional);
     if (const std::optional<Refusal> &refusal = calculation.refusal()) {
@@ -31,28 +31,34 @@ int calculateFromCommandLine(UnitMode mode, const std::u16string &typed,
         case ExitUsage:
             return usageError(err, std::string("TEXT ") + refusal->reason);
         case ExitFault:
-            err << std::string("freefall: no result: ") + refusal->reason + '\n';
+            err.write(std::string("freefall: no result: ") + refusal->reason + '\n');
             return ExitFault;
         default:
-            err << std::string("freefall: the speed ") + refusal->reason + '\n';
+            err.write(std::string("freefall: the speed ") + refusal->reason + '\n');
             return refusal->status;
         }
     }
-    for (const BoxDescription &box : kBoxes)
-        out << box.unitLabel << ' ' << toUtf8(calculation.text(box.box)) << '\n';
+    std::string lines;
+    for (const BoxDescription &box : kBoxes) {
+        lines += box.unitLabel;
+        lines += ' ';
+        appendUtf8(lines, calculation.text(box.box));
+        lines += '\n';
+    }
+    out.write(lines);
     return ExitShown;
 }
 
 int runForm(std::span<const std::u16string> arguments, const RegionalSettingsFactory &regional,
-            StandardInput &input, std::ostream &out, std::ostream &err)
+            StandardInput &input, ByteSink &out, ByteSink &err, std::string_view usage)
 {
     const std::u16string &option = arguments.front();
     if (arguments.size() == 1 && option == u"--help") {
-        out << usageText();
+        out.write(usage);
         return ExitShown;
     }
     if (arguments.size() == 1 && option == u"--version") {
-        out << FREEFALL_NAME " " FREEFALL_VERSION_TEXT "\n";
+        out.write(FREEFALL_NAME " " FREEFALL_VERSION_TEXT "\n");
         return ExitShown;
     }
     if (option != u"--imperial" && option != u"--metric")
@@ -110,11 +116,11 @@ const char *usageText()
 
 std::optional<int> runCommandLine(std::span<const std::u16string> arguments,
                                   const RegionalSettingsFactory &regional, StandardInput &input,
-                                  std::ostream &out, std::ostream &err)
+                                  ByteSink &out, ByteSink &err, std::string_view usage)
 {
     if (arguments.empty())
         return std::nullopt;
-    const int status = runForm(arguments, regional, input, out, err);
+    const int status = runForm(arguments, regional, input, out, err, usage);
     // The batch form has reported its own failed output already.
     if (status == ExitNotWritten)
         return status;

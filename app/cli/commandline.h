@@ -4,14 +4,15 @@
 #pragma once
 
 #include "app/cli/batch.h"
+#include "app/cli/bytesink.h"
 #include "runtime/regionalsettings.h"
 
 #include <functional>
 #include <memory>
 #include <optional>
-#include <ostream>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace freefall {
 
@@ -33,18 +34,19 @@ enum class RegionalUse
     ManyCalculations
 };
 
+// The usage text of a POSIX system, one line per form.
+const char *usageText();
+
 // Made only when a calculation needs them.
 using RegionalSettingsFactory =
     std::function<std::unique_ptr<const RegionalSettings>(RegionalUse use)>;
 
 // Runs the command line given without the program name, writing UTF-8 to out, which it
-// flushes and checks at the end. Returns no value when the window is to be opened instead (no
-// arguments).
+// flushes and checks at the end; --help writes usage. Returns no value when the window is to
+// be opened instead (no arguments).
 std::optional<int> runCommandLine(std::span<const std::u16string> arguments,
                                   const RegionalSettingsFactory &regional, StandardInput &input,
-                                  std::ostream &out, std::ostream &err);
-
-// The usage text, one line per form.
-const char *usageText();
+                                  ByteSink &out, ByteSink &err,
+                                  std::string_view usage = usageText());
 
 } // namespace freefall

@@ -1,30 +1,30 @@
-// A platform's stream reports a failed write through its state; the reason, where the platform
-// gives one, is left in errno.
+// A platform's sink reports a failed write by its result; the reason, where the platform gives
+// one, is left in errno.
 #include "app/cli/standardoutput.h"
 
 #include "app/cli/commandline.h"
 
 #include <cerrno>
 #include <cstring>
+#include <string>
 
 namespace freefall {
 
-bool writeStandardOutput(std::ostream &out, std::string_view bytes, bool flush, std::ostream &err)
+bool writeStandardOutput(ByteSink &out, std::string_view bytes, bool flush, ByteSink &err)
 {
     errno = 0;
-    if (!bytes.empty())
-        out.write(bytes.data(), std::streamsize(bytes.size()));
+    bool written = bytes.empty() || out.write(bytes);
     if (flush)
-        out.flush();
-    if (out)
+        written = out.flush() && written;
+    if (written)
         return true;
     const int error = errno;
-    err << "freefall: cannot write to standard output: "
-        << (error != 0 ? std::strerror(error) : "write failed") << '\n';
+    err.write(std::string("freefall: cannot write to standard output: ") +
+              (error != 0 ? std::strerror(error) : "write failed") + '\n');
     return false;
 }
 
-int flushStandardOutput(std::ostream &out, int status, std::ostream &err)
+int flushStandardOutput(ByteSink &out, int status, ByteSink &err)
 {
     return writeStandardOutput(out, {}, true, err) ? status : int(ExitNotWritten);
 }

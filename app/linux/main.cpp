@@ -1,6 +1,7 @@
 // Program start on Linux: the window when there are no arguments or only Qt's own options,
 // otherwise the command-line mode, which needs nothing of Qt but QtCore.
 #include "app/cli/commandline.h"
+#include "app/cli/streamsink.h"
 #include "app/linux/descriptorinput.h"
 #include "app/linux/descriptoroutput.h"
 #include "app/linux/localetext.h"
@@ -36,10 +37,12 @@ int main(int argc, char *argv[])
                 use == freefall::RegionalUse::ManyCalculations ? Path::Direct : Path::QLocaleOnly));
     };
     freefall::DescriptorOutput outBuffer(STDOUT_FILENO);
-    std::ostream out(&outBuffer);
+    std::ostream outStream(&outBuffer);
+    freefall::StreamSink out(outStream);
+    freefall::StreamSink err(std::cerr);
     freefall::DescriptorInput inBytes(STDIN_FILENO);
     freefall::StandardInput input{inBytes, localeText,
                                   freefall::DescriptorOutput::reachesReaderAtOnce(STDOUT_FILENO)};
-    return freefall::runCommandLine(arguments, regional, input, out, std::cerr)
+    return freefall::runCommandLine(arguments, regional, input, out, err)
         .value_or(freefall::ExitUsage);
 }

@@ -4,6 +4,7 @@
 #include "app/cli/batch.h"
 #include "app/cli/commandline.h"
 #include "app/cli/linereader.h"
+#include "app/cli/streamsink.h"
 #include "app/cli/typedtext.h"
 #include "runtime/fixedregionalsettings.h"
 #include "tests/support/localeformats.h"
@@ -114,7 +115,9 @@ Run runBatchOn(UnitMode mode, const std::string &input, std::size_t piece,
     StandardInput standardInput{bytes, decoder, false};
     std::ostringstream out;
     std::ostringstream err;
-    const int status = runBatch(mode, standardInput, regional, out, err);
+    StreamSink outSink(out);
+    StreamSink errSink(err);
+    const int status = runBatch(mode, standardInput, regional, outSink, errSink);
     return {status, out.str(), err.str()};
 }
 
@@ -206,6 +209,8 @@ TEST_CASE("output reaching a reader at once is handed on before each wait for in
     const AsciiDecoder decoder;
     std::ostringstream out;
     std::ostringstream err;
+    StreamSink outSink(out);
+    StreamSink errSink(err);
     const std::string lines = "100\n200\n300\n";
     for (const bool interactive : {true, false}) {
         CAPTURE(interactive);
@@ -213,7 +218,7 @@ TEST_CASE("output reaching a reader at once is handed on before each wait for in
         // One line per read, as a pipe from a slow writer gives them.
         ScriptedInput bytes(lines, 4, &out);
         StandardInput input{bytes, decoder, interactive};
-        REQUIRE(runBatch(UnitMode::Imperial, input, regional, out, err) == ExitShown);
+        REQUIRE(runBatch(UnitMode::Imperial, input, regional, outSink, errSink) == ExitShown);
         const std::vector<std::size_t> expected = interactive
                                                       ? std::vector<std::size_t>{0, 20, 40, 61}
                                                       : std::vector<std::size_t>{0, 0, 0, 0};
@@ -234,9 +239,12 @@ TEST_CASE("a failed write ends the run with status 4, reading no further")
         FullOutput full(100);
         std::ostream out(&full);
         std::ostringstream err;
+        StreamSink outSink(out);
+        StreamSink errSink(err);
         ScriptedInput bytes(input, 8);
         StandardInput standardInput{bytes, decoder, interactive};
-        CHECK(runBatch(UnitMode::Imperial, standardInput, regional, out, err) == ExitNotWritten);
+        CHECK(runBatch(UnitMode::Imperial, standardInput, regional, outSink, errSink) ==
+              ExitNotWritten);
         CHECK(err.str() == "freefall: cannot write to standard output: " +
                                std::string(std::strerror(ENOSPC)) + "\n");
         // Interactive output fails at the first piece; otherwise at the first 64 KiB of it.
@@ -256,7 +264,9 @@ TEST_CASE("input that cannot be read ends the run, keeping the lines read before
         StandardInput input{bytes, decoder, false};
         std::ostringstream out;
         std::ostringstream err;
-        const int status = runBatch(UnitMode::Imperial, input, regional, out, err);
+        StreamSink outSink(out);
+        StreamSink errSink(err);
+        const int status = runBatch(UnitMode::Imperial, input, regional, outSink, errSink);
         const bool good = before == "100\n";
         CHECK(status == (good ? ExitUsage : ExitNotPositive));
         CHECK(out.str() == (good ? "100\t0.51\t0.52\t13.21\n" : "\t\t\t\n"));

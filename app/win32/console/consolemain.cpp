@@ -9,7 +9,6 @@
 
 #include <windows.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -34,7 +33,7 @@ std::wstring programBeside()
     return path + kWindowProgram;
 }
 
-int openWindow(std::ostream &err)
+int openWindow(freefall::ByteSink &err)
 {
     std::wstring program = programBeside();
     std::wstring commandLine = L"\"" + program + L"\"";
@@ -43,8 +42,8 @@ int openWindow(std::ostream &err)
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &process)) {
-        err << "freefall: cannot open the window: Freefall.exe does not start from the folder of "
-               "freefall.com\n";
+        err.write("freefall: cannot open the window: Freefall.exe does not start from the folder "
+                  "of freefall.com\n");
         return freefall::ExitUsage;
     }
     CloseHandle(process.hThread);
@@ -56,8 +55,8 @@ int openWindow(std::ostream &err)
 
 int wmain(int argc, wchar_t *argv[])
 {
-    freefall::HandleOutput errBuffer(GetStdHandle(STD_ERROR_HANDLE));
-    std::ostream err(&errBuffer);
+    freefall::HandleOutput err(GetStdHandle(STD_ERROR_HANDLE),
+                               freefall::HandleOutput::Writes::AtOnce);
 
     std::vector<std::u16string> arguments;
     for (int i = 1; i < argc; ++i)
@@ -66,13 +65,11 @@ int wmain(int argc, wchar_t *argv[])
         return std::make_unique<const freefall::Win32RegionalSettings>();
     };
     const HANDLE standardOutput = GetStdHandle(STD_OUTPUT_HANDLE);
-    freefall::HandleOutput outBuffer(standardOutput);
-    std::ostream out(&outBuffer);
+    freefall::HandleOutput out(standardOutput);
     freefall::HandleInput inBytes(GetStdHandle(STD_INPUT_HANDLE));
     const freefall::CodePageText decoder(inBytes.isConsole() ? CP_UTF8 : CP_ACP);
     freefall::StandardInput input{inBytes, decoder, freefall::reachesReaderAtOnce(standardOutput)};
-    const std::optional<int> status =
-        freefall::runCommandLine(arguments, regional, input, out, err);
+    const std::optional<int> status = freefall::runCommandLine(arguments, regional, input, out, err);
     const int result = status ? *status : openWindow(err);
     err.flush();
     return result;

@@ -67,29 +67,25 @@ bool reachesReaderAtOnce(HANDLE handle)
     return type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE;
 }
 
-HandleOutput::int_type HandleOutput::overflow(int_type c)
+bool HandleOutput::write(std::string_view bytes)
 {
-    if (!traits_type::eq_int_type(c, traits_type::eof()))
-        pending_.push_back(traits_type::to_char_type(c));
-    return traits_type::not_eof(c);
+    if (failed_)
+        return false;
+    pending_.append(bytes);
+    return writes_ == Writes::AtOnce ? flush() : true;
 }
 
-std::streamsize HandleOutput::xsputn(const char *text, std::streamsize count)
+bool HandleOutput::flush()
 {
-    pending_.append(text, std::size_t(count));
-    return count;
-}
-
-int HandleOutput::sync()
-{
+    if (failed_)
+        return false;
     if (pending_.empty())
-        return 0;
-    const bool written = writeToHandle(handle_, pending_);
+        return true;
+    failed_ = !writeToHandle(handle_, pending_);
     pending_.clear();
-    if (written)
-        return 0;
-    errno = errnoOf(GetLastError());
-    return -1;
+    if (failed_)
+        errno = errnoOf(GetLastError());
+    return !failed_;
 }
 
 } // namespace freefall

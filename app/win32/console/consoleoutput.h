@@ -2,9 +2,10 @@
 // to a console, whatever its code page; UTF-8 with CR LF line ends to a file or a pipe.
 #pragma once
 
+#include "app/cli/bytesink.h"
+
 #include <windows.h>
 
-#include <streambuf>
 #include <string>
 #include <string_view>
 
@@ -18,23 +19,34 @@ bool writeToHandle(HANDLE handle, std::string_view utf8);
 // than a file.
 bool reachesReaderAtOnce(HANDLE handle);
 
-// An output stream buffer over a handle, for standard output and error: collects the text and
-// writes it on flush. A failed write fails the stream and leaves its reason in errno, where the
-// command line looks for it.
-class HandleOutput final : public std::streambuf
+// A byte sink over a handle, for standard output and error: collects the text and writes it on
+// flush, or at once for standard error, whose lines belong between those of standard output.
+// A failed write leaves its reason in errno, where the command line looks for it.
+class HandleOutput final : public ByteSink
 {
 public:
-    explicit HandleOutput(HANDLE handle) : handle_(handle) {}
-    ~HandleOutput() override { sync(); }
+    enum class Writes
+    {
+        OnFlush,
+        AtOnce
+    };
 
-protected:
-    int_type overflow(int_type c) override;
-    std::streamsize xsputn(const char *text, std::streamsize count) override;
-    int sync() override;
+    explicit HandleOutput(HANDLE handle, Writes writes = Writes::OnFlush)
+        : handle_(handle), writes_(writes)
+    {
+    }
+    ~HandleOutput() override { flush(); }
+    HandleOutput(const HandleOutput &) = delete;
+    HandleOutput &operator=(const HandleOutput &) = delete;
+
+    bool write(std::string_view bytes) override;
+    bool flush() override;
 
 private:
     HANDLE handle_;
+    Writes writes_;
     std::string pending_;
+    bool failed_ = false;
 };
 
 } // namespace freefall
