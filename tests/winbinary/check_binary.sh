@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Freefall.exe is a GUI program and freefall.com a console one; both import only DLLs that
-# every Windows 10 and 11 has (no C++ runtime DLL travels with them); Freefall.exe stays under
-# 1 MiB. Prints each file's size and imports.
+# every Windows 10 and 11 has (no C++ runtime DLL travels with them); each stays under 1 MiB.
+# Prints each file's size and imports.
 # Usage: check_binary.sh OBJDUMP FREEFALL_EXE FREEFALL_COM
 set -uo pipefail
 
@@ -23,5 +23,5 @@ check() {
 }
 
 check "$exe" "Windows GUI" $((1024 * 1024))
-check "$com" "Windows CUI" ""
+check "$com" "Windows CUI" $((1024 * 1024))
 exit $((failures > 0))

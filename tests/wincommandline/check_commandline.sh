@@ -156,8 +156,19 @@ batch "bad lines among good ones" '100\r\nabc\r\n1E300\r\n5' 1 \
     'freefall: line 2: the speed must be a number greater than zero\nfreefall: line 3: no result: the calculation overflowed'
 batch "empty input" '' 0 '' ''
 
-# --help: the usage text, and nothing else.
+# --help and /?: the same usage text, and nothing else; it speaks of Windows' regional settings
+# and cmd.exe rather than POSIX variables and a POSIX shell.
 help=$("${run[@]}" "$com" --help 2>/dev/null)
-if [[ $? == 0 && $help == Usage:* ]]; then echo "PASS help"; else echo "FAIL help: $help"; failures=$((failures + 1)); fi
+status=$?
+slash=$("${run[@]}" "$com" '/?' 2>/dev/null)
+slashStatus=$?
+problems=()
+[[ $status == 0 && $slashStatus == 0 ]] || problems+=("exit statuses $status and $slashStatus")
+[[ $help == Usage:* ]] || problems+=("--help gives $help")
+[[ $slash == "$help" ]] || problems+=("/? gives $slash")
+[[ $help == *"regional settings of Windows"* && $help == *"type speeds.txt | freefall"* ]] ||
+    problems+=("no Windows settings or cmd.exe example")
+[[ $help != *LC_ALL* && $help != *LANG* && $help != *seq* ]] || problems+=("POSIX words: $help")
+if [[ ${#problems[@]} -eq 0 ]]; then echo "PASS help"; else echo "FAIL help: ${problems[*]}"; failures=$((failures + 1)); fi
 
 exit $((failures > 0))

@@ -1,6 +1,6 @@
-// The resources of the built Freefall.exe, as Windows reads them from the executable: the icon
-// group of two images with the .ico file's bytes, the version record field by field, and the
-// manifest.
+// The resources of the built Freefall.exe and freefall.com, as Windows reads them from the
+// executables: the icon group with the .ico file's bytes, the version record field by field,
+// and the manifest.
 #include "tests/support/winfile.h"
 
 #include <doctest/doctest.h>
@@ -39,15 +39,24 @@ unsigned le32(const std::uint8_t *p)
     return le16(p) | le16(p + 2) << 16;
 }
 
+const char *const kPrograms[] = {FREEFALL_EXE, FREEFALL_COM};
+
 struct Module
 {
-    HMODULE handle = LoadLibraryExW(besideThisProgram(FREEFALL_EXE).c_str(), nullptr,
-                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    explicit Module(const char *name)
+        : handle(LoadLibraryExW(besideThisProgram(name).c_str(), nullptr,
+                                LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE))
+    {
+    }
+    Module(const Module &) = delete;
+    Module &operator=(const Module &) = delete;
     ~Module()
     {
         if (handle)
             FreeLibrary(handle);
     }
+
+    HMODULE handle;
 
     std::vector<std::uint8_t> resource(const wchar_t *type, const wchar_t *name) const
     {
@@ -67,18 +76,16 @@ BOOL CALLBACK collectName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR names)
     return TRUE;
 }
 
-} // namespace
-
-TEST_CASE("the executable's icon: one group of a 32x32 and a 16x16 image of 16 colours")
+// The one icon group, whose images are those of the .ico file, byte for byte.
+void checkIcon(const Module &module)
 {
-    const Module exe;
-    REQUIRE(exe.handle);
+    REQUIRE(module.handle);
     std::vector<std::wstring> groups;
-    EnumResourceNamesW(exe.handle, RT_GROUP_ICON, collectName, LONG_PTR(&groups));
+    EnumResourceNamesW(module.handle, RT_GROUP_ICON, collectName, LONG_PTR(&groups));
     // The shell shows the first group; there is only this one.
     REQUIRE(groups == std::vector<std::wstring>{L"IDI_ICON1"});
 
-    const std::vector<std::uint8_t> group = exe.resource(RT_GROUP_ICON, L"IDI_ICON1");
+    const std::vector<std::uint8_t> group = module.resource(RT_GROUP_ICON, L"IDI_ICON1");
     const std::vector<std::uint8_t> ico = readFile(widen(FREEFALL_ICO));
     REQUIRE(group.size() == 6 + 2 * 14);
     REQUIRE(ico.size() > 6 + 2 * 16);
@@ -94,7 +101,7 @@ TEST_CASE("the executable's icon: one group of a 32x32 and a 16x16 image of 16 c
         CHECK(le16(entry + 4) == 1);
         CHECK(le16(entry + 6) == 4); // bits per pixel
         const std::vector<std::uint8_t> image =
-            exe.resource(RT_ICON, MAKEINTRESOURCEW(le16(entry + 12)));
+            module.resource(RT_ICON, MAKEINTRESOURCEW(le16(entry + 12)));
         CHECK(image.size() == le32(entry + 8));
         const std::uint8_t *icoEntry = &ico[6 + 16 * i];
         REQUIRE(le32(icoEntry + 12) + le32(icoEntry + 8) <= ico.size());
@@ -111,83 +118,122 @@ TEST_CASE("the executable's icon: one group of a 32x32 and a 16x16 image of 16 c
     }
 }
 
-TEST_CASE("the version record, as the file's properties show it")
+} // namespace
+
+TEST_CASE("each executable's icon: one group of a 32x32 and a 16x16 image of 16 colours")
 {
-    const std::wstring exe = besideThisProgram(FREEFALL_EXE);
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(exe.c_str(), &ignored);
-    REQUIRE(size > 0);
-    std::vector<std::uint8_t> record(size);
-    REQUIRE(GetFileVersionInfoW(exe.c_str(), 0, size, record.data()));
-
-    VS_FIXEDFILEINFO *fixed = nullptr;
-    UINT length = 0;
-    REQUIRE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void **>(&fixed), &length));
-    REQUIRE(length == sizeof(VS_FIXEDFILEINFO));
-    CHECK(fixed->dwSignature == 0xFEEF04BDu);
-    CHECK(fixed->dwStrucVersion == 0x00010000u);
-    CHECK(fixed->dwFileVersionMS == FREEFALL_TEST_VERSION_MS); // major.minor
-    CHECK(fixed->dwFileVersionLS == 0u);                       // .0.0
-    CHECK(fixed->dwProductVersionMS == FREEFALL_TEST_VERSION_MS);
-    CHECK(fixed->dwProductVersionLS == 0u);
-    CHECK(fixed->dwFileFlagsMask == 0x3Fu);
-    CHECK(fixed->dwFileFlags == 0u);
-    CHECK(fixed->dwFileOS == VOS__WINDOWS32);
-    CHECK(fixed->dwFileType == VFT_APP);
-    CHECK(fixed->dwFileSubtype == VFT2_UNKNOWN);
-    CHECK(fixed->dwFileDateMS == 0u);
-    CHECK(fixed->dwFileDateLS == 0u);
-
-    WORD *translation = nullptr;
-    REQUIRE(VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation",
-                           reinterpret_cast<void **>(&translation), &length));
-    REQUIRE(length == 4);
-    CHECK(translation[0] == 0x0409); // US English
-    CHECK(translation[1] == 1200);   // UTF-16
-
-    struct Row
-    {
-        const wchar_t *key;
-        const wchar_t *value; // nullptr: any text that is not empty
-    };
-    const Row rows[] = {
-        {L"FileVersion", L"" FREEFALL_TEST_VERSION},
-        {L"ProductVersion", L"" FREEFALL_TEST_VERSION},
-        {L"FileDescription", L"Calculate gravity stopping distances"},
-        {L"InternalName", L"Freefall"},
-        {L"OriginalFilename", L"Freefall.exe"},
-        {L"Comments", L"Be my guest!"},
-        {L"ProductName", nullptr},
-        {L"CompanyName", nullptr},
-    };
-    for (const Row &row : rows) {
-        CAPTURE(std::string(row.key, row.key + wcslen(row.key)));
-        const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + row.key;
-        wchar_t *value = nullptr;
-        REQUIRE(VerQueryValueW(record.data(), path.c_str(), reinterpret_cast<void **>(&value),
-                               &length));
-        const std::wstring text(value, wcsnlen(value, length));
-        if (row.value)
-            CHECK(text == row.value);
-        else
-            CHECK(!text.empty());
+    for (const char *program : kPrograms) {
+        CAPTURE(program);
+        checkIcon(Module(program));
     }
 }
 
-TEST_CASE("the manifest asks for common controls 6, per-monitor DPI awareness and no elevation")
+TEST_CASE("each executable's version record, as the file's properties show it")
 {
-    const Module exe;
-    REQUIRE(exe.handle);
-    const std::vector<std::uint8_t> manifest = exe.resource(RT_MANIFEST, MAKEINTRESOURCEW(1));
-    const std::string text(manifest.begin(), manifest.end());
-    for (const char *part :
-         {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
-          "<dpiAwareness "
-          "xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2",
-          "<dpiAware "
-          "xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</dpiAware>",
-          "level=\"asInvoker\""}) {
-        CAPTURE(part);
-        CHECK(text.find(part) != std::string::npos);
+    struct Program
+    {
+        const char *name;
+        const wchar_t *originalFilename;
+    };
+    for (const Program &program :
+         {Program{FREEFALL_EXE, L"Freefall.exe"}, Program{FREEFALL_COM, L"freefall.com"}}) {
+        CAPTURE(program.name);
+        const std::wstring file = besideThisProgram(program.name);
+        DWORD ignored = 0;
+        const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
+        REQUIRE(size > 0);
+        std::vector<std::uint8_t> record(size);
+        REQUIRE(GetFileVersionInfoW(file.c_str(), 0, size, record.data()));
+
+        VS_FIXEDFILEINFO *fixed = nullptr;
+        UINT length = 0;
+        REQUIRE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void **>(&fixed), &length));
+        REQUIRE(length == sizeof(VS_FIXEDFILEINFO));
+        CHECK(fixed->dwSignature == 0xFEEF04BDu);
+        CHECK(fixed->dwStrucVersion == 0x00010000u);
+        CHECK(fixed->dwFileVersionMS == FREEFALL_TEST_VERSION_MS); // major.minor
+        CHECK(fixed->dwFileVersionLS == 0u);                       // .0.0
+        CHECK(fixed->dwProductVersionMS == FREEFALL_TEST_VERSION_MS);
+        CHECK(fixed->dwProductVersionLS == 0u);
+        CHECK(fixed->dwFileFlagsMask == 0x3Fu);
+        CHECK(fixed->dwFileFlags == 0u);
+        CHECK(fixed->dwFileOS == VOS__WINDOWS32);
+        CHECK(fixed->dwFileType == VFT_APP);
+        CHECK(fixed->dwFileSubtype == VFT2_UNKNOWN);
+        CHECK(fixed->dwFileDateMS == 0u);
+        CHECK(fixed->dwFileDateLS == 0u);
+
+        WORD *translation = nullptr;
+        REQUIRE(VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation",
+                               reinterpret_cast<void **>(&translation), &length));
+        REQUIRE(length == 4);
+        CHECK(translation[0] == 0x0409); // US English
+        CHECK(translation[1] == 1200);   // UTF-16
+
+        struct Row
+        {
+            const wchar_t *key;
+            const wchar_t *value; // nullptr: any text that is not empty
+        };
+        const Row rows[] = {
+            {L"FileVersion", L"" FREEFALL_TEST_VERSION},
+            {L"ProductVersion", L"" FREEFALL_TEST_VERSION},
+            {L"FileDescription", L"Calculate gravity stopping distances"},
+            {L"InternalName", L"Freefall"},
+            {L"OriginalFilename", program.originalFilename},
+            {L"Comments", L"Be my guest!"},
+            {L"ProductName", nullptr},
+            {L"CompanyName", nullptr},
+        };
+        for (const Row &row : rows) {
+            CAPTURE(std::string(row.key, row.key + wcslen(row.key)));
+            const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + row.key;
+            wchar_t *value = nullptr;
+            REQUIRE(VerQueryValueW(record.data(), path.c_str(), reinterpret_cast<void **>(&value),
+                                   &length));
+            const std::wstring text(value, wcsnlen(value, length));
+            if (row.value)
+                CHECK(text == row.value);
+            else
+                CHECK(!text.empty());
+        }
+    }
+}
+
+TEST_CASE("the manifests: the window's asks for common controls 6 and per-monitor DPI awareness")
+{
+    struct Row
+    {
+        const char *program;
+        const char *part;
+        bool present;
+    };
+    const Row rows[] = {
+        {FREEFALL_EXE, "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"", true},
+        {FREEFALL_EXE,
+         "<dpiAwareness "
+         "xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2",
+         true},
+        {FREEFALL_EXE,
+         "<dpiAware "
+         "xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</dpiAware>",
+         true},
+        {FREEFALL_EXE, "level=\"asInvoker\"", true},
+        {FREEFALL_COM, "level=\"asInvoker\"", true},
+        {FREEFALL_COM, "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>", true},
+        // A console program draws nothing of its own.
+        {FREEFALL_COM, "Common-Controls", false},
+        {FREEFALL_COM, "dpiAware", false},
+    };
+    for (const Row &row : rows) {
+        CAPTURE(row.program);
+        CAPTURE(row.part);
+        const Module module(row.program);
+        REQUIRE(module.handle);
+        const std::vector<std::uint8_t> manifest =
+            module.resource(RT_MANIFEST, MAKEINTRESOURCEW(1));
+        REQUIRE(!manifest.empty());
+        const std::string text(manifest.begin(), manifest.end());
+        CHECK((text.find(row.part) != std::string::npos) == row.present);
     }
 }

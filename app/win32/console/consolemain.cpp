@@ -4,6 +4,7 @@
 #include "app/cli/commandline.h"
 #include "app/win32/console/codepagetext.h"
 #include "app/win32/console/consoleoutput.h"
+#include "app/win32/console/consoleusage.h"
 #include "app/win32/console/handleinput.h"
 #include "runtime/win32/win32regionalsettings.h"
 
@@ -61,6 +62,9 @@ int wmain(int argc, wchar_t *argv[])
     std::vector<std::u16string> arguments;
     for (int i = 1; i < argc; ++i)
         arguments.emplace_back(argv[i], argv[i] + wcslen(argv[i]));
+    // "/?" is the help of every Windows command; the shared command line knows it as --help.
+    if (freefall::asksForConsoleHelp(arguments))
+        arguments.front() = u"--help";
     const auto regional = [](freefall::RegionalUse) {
         return std::make_unique<const freefall::Win32RegionalSettings>();
     };
@@ -69,7 +73,8 @@ int wmain(int argc, wchar_t *argv[])
     freefall::HandleInput inBytes(GetStdHandle(STD_INPUT_HANDLE));
     const freefall::CodePageText decoder(inBytes.isConsole() ? CP_UTF8 : CP_ACP);
     freefall::StandardInput input{inBytes, decoder, freefall::reachesReaderAtOnce(standardOutput)};
-    const std::optional<int> status = freefall::runCommandLine(arguments, regional, input, out, err);
+    const std::optional<int> status = freefall::runCommandLine(arguments, regional, input, out, err,
+                                                               freefall::consoleUsageText());
     const int result = status ? *status : openWindow(err);
     err.flush();
     return result;
