@@ -76,16 +76,22 @@ int runForm(std::span<const std::u16string> arguments, const RegionalSettingsFac
 
 } // namespace
 
+std::string boxLabelList()
+{
+    std::string labels;
+    for (std::size_t i = 0; i < kBoxes.size(); ++i) {
+        labels += i == 0 ? "" : i + 1 == kBoxes.size() ? " and " : ", ";
+        labels += kBoxes[i].unitLabel;
+    }
+    return labels;
+}
+
 const char *usageText()
 {
     // The counts follow the boxes; the rest reads as written.
     static const std::string text = [] {
         const std::string count(countWord(kBoxes.size()));
-        std::string labels;
-        for (std::size_t i = 0; i < kBoxes.size(); ++i) {
-            labels += i == 0 ? "" : i + 1 == kBoxes.size() ? " and " : ", ";
-            labels += kBoxes[i].unitLabel;
-        }
+        const std::string labels = boxLabelList();
         return "Usage:\n"
                "  freefall                    open the calculator window\n"
                "  freefall --imperial TEXT    calculate from a speed in feet per minute\n"

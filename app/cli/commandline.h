@@ -37,6 +37,9 @@ enum class RegionalUse
 // The usage text of a POSIX system, one line per form.
 const char *usageText();
 
+// The boxes' unit labels as the usage texts list them: "FPM, MPS, IN and MM".
+std::string boxLabelList();
+
 // Made only when a calculation needs them.
 using RegionalSettingsFactory =
     std::function<std::unique_ptr<const RegionalSettings>(RegionalUse use)>;

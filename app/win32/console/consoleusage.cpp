@@ -2,31 +2,47 @@
 // are those of Windows.
 #include "app/win32/console/consoleusage.h"
 
+#include "app/cli/commandline.h"
+#include "logic/boxes.h"
+
 namespace freefall {
 
 const char *consoleUsageText()
 {
-    return "Usage:\n"
-           "  freefall                    open the calculator window\n"
-           "  freefall --imperial TEXT    calculate from a speed in feet per minute\n"
-           "  freefall --metric TEXT      calculate from a speed in metres per second\n"
-           "  freefall --imperial -       the same for each line of standard input\n"
-           "  freefall --metric -\n"
-           "  freefall --help, /?         show this text\n"
-           "  freefall --version          show the version\n"
-           "TEXT is read as if typed into the speed box (at most 9 characters). The result\n"
-           "is printed as four lines, FPM, MPS, IN and MM, in the number format of the\n"
-           "regional settings of Windows (Control Panel, Region, Additional settings).\n"
-           "With -, each input line gives one output line of the same four texts separated\n"
-           "by tabs, or four empty fields and a message naming the line number when the\n"
-           "line gives no result; for example:\n"
-           "  type speeds.txt | freefall --imperial -\n"
-           "  freefall --metric - < speeds.txt > distances.txt\n"
-           "Exit status (ERRORLEVEL): 0 shown, 1 speed not greater than zero, 2 usage\n"
-           "error, 3 no result (overflow, a result too large for its box, or the number\n"
-           "functions of Windows failed), 4 the output could not be written (standard\n"
-           "output closed or full). With -, the status of the first line without a\n"
-           "result, or 0.\n";
+    // The counts follow the boxes, as in the shared text.
+    static const std::string text = [] {
+        const std::string count(countWord(kBoxes.size()));
+        return "Usage:\n"
+               "  freefall                    open the calculator window\n"
+               "  freefall --imperial TEXT    calculate from a speed in feet per minute\n"
+               "  freefall --metric TEXT      calculate from a speed in metres per second\n"
+               "  freefall --imperial -       the same for each line of standard input\n"
+               "  freefall --metric -\n"
+               "  freefall --help, /?         show this text\n"
+               "  freefall --version          show the version\n"
+               "TEXT is read as if typed into the speed box (at most " +
+               std::to_string(kBoxMaxLength) +
+               " characters). The result\n"
+               "is printed as " +
+               count + " lines, " + boxLabelList() +
+               ", in the number format of the\n"
+               "regional settings of Windows (Control Panel, Region, Additional settings).\n"
+               "With -, each input line gives one output line of the same " +
+               count +
+               " texts separated\n"
+               "by tabs, or " +
+               count +
+               " empty fields and a message naming the line number when the\n"
+               "line gives no result; for example:\n"
+               "  type speeds.txt | freefall --imperial -\n"
+               "  freefall --metric - < speeds.txt > distances.txt\n"
+               "Exit status (ERRORLEVEL): 0 shown, 1 speed not greater than zero, 2 usage\n"
+               "error, 3 no result (overflow, a result too large for its box, or the number\n"
+               "functions of Windows failed), 4 the output could not be written (standard\n"
+               "output closed or full). With -, the status of the first line without a\n"
+               "result, or 0.\n";
+    }();
+    return text.c_str();
 }
 
 bool asksForConsoleHelp(const std::vector<std::u16string> &arguments)
