@@ -14,7 +14,8 @@ namespace {
 // dither pattern beyond recognition at 16 pixels. The larger sizes, for icon themes and software
 // centres, follow the 32-pixel layout at two, four and eight times (48 at one and a half); the
 // head keeps its one-pixel steps, so its sides stay sharp, while the outline and the dither's
-// squares grow with the scale.
+// squares grow with the scale. 20, 24 and 40 are what Windows asks for at 125 and 150 percent
+// (title bar and taskbar), kept to the proportions of 16 and 32 in whole pixels.
 struct Layout
 {
     int centre;      // column of the tip
@@ -41,8 +42,14 @@ Layout layoutFor(int size)
         return {29, 4, 24, 9, 57, 6, 4, 2, 2};
     case 48:
         return {21, 3, 18, 6, 43, 5, 3, 2, 1};
+    case 40:
+        return {17, 2, 15, 5, 35, 4, 3, 1, 1};
     case 32:
         return {14, 2, 12, 4, 28, 3, 2, 1, 1};
+    case 24:
+        return {10, 1, 9, 3, 21, 3, 2, 1, 1};
+    case 20:
+        return {8, 1, 8, 2, 17, 2, 1, 1, 1};
     case 16:
         return {7, 1, 6, 2, 14, 2, 1, 1, 1};
     default:

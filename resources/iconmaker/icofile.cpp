@@ -2,6 +2,7 @@
 #include "resources/iconmaker/icofile.h"
 
 #include "resources/iconmaker/palette.h"
+#include "resources/iconmaker/pngfile.h"
 
 #include <cstdint>
 
@@ -11,7 +12,9 @@ namespace {
 constexpr std::uint32_t directorySize = 6;
 constexpr std::uint32_t entrySize = 16;
 constexpr std::uint32_t infoHeaderSize = 40;
-constexpr std::uint32_t paletteSize = 16 * 4;
+// From this side on an image is stored as a PNG, as Windows' own 256-pixel icons are: a bitmap
+// of that size would be 40 KB of mostly nothing.
+constexpr int pngFromSide = 256;
 
 // Bitmap rows are padded to whole 32-bit words.
 std::uint32_t rowBytes(int width, int bitsPerPixel)
@@ -25,12 +28,7 @@ std::uint32_t pixelDataSize(const IndexedImage &image)
     return rows * (rowBytes(image.size, 4) + rowBytes(image.size, 1));
 }
 
-std::uint32_t imageSize(const IndexedImage &image)
-{
-    return infoHeaderSize + paletteSize + pixelDataSize(image);
-}
-
-void putImage(Bytes &out, const IndexedImage &image)
+void putBitmap(Bytes &out, const IndexedImage &image)
 {
     const int n = image.size;
     putLe32(out, infoHeaderSize);
@@ -71,24 +69,35 @@ void putImage(Bytes &out, const IndexedImage &image)
 
 Bytes encodeIco(const std::vector<IndexedImage> &images)
 {
+    std::vector<Bytes> data;
+    for (const IndexedImage &image : images) {
+        Bytes bytes;
+        if (image.size >= pngFromSide)
+            bytes = encodePng(image);
+        else
+            putBitmap(bytes, image);
+        data.push_back(std::move(bytes));
+    }
     Bytes out;
     putLe16(out, 0);
     putLe16(out, 1); // icon, not cursor
     putLe16(out, static_cast<std::uint32_t>(images.size()));
     auto offset = directorySize + entrySize * static_cast<std::uint32_t>(images.size());
-    for (const IndexedImage &image : images) {
-        out.push_back(static_cast<std::uint8_t>(image.size)); // 256 would be written as 0
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const IndexedImage &image = images[i];
+        const bool png = image.size >= pngFromSide;
+        out.push_back(static_cast<std::uint8_t>(image.size)); // 256 is written as 0
         out.push_back(static_cast<std::uint8_t>(image.size));
-        out.push_back(16); // colours
+        out.push_back(png ? 0 : 16); // colours of a palette
         out.push_back(0);
         putLe16(out, 1);
-        putLe16(out, 4);
-        putLe32(out, imageSize(image));
+        putLe16(out, png ? 32 : 4); // bits per pixel
+        putLe32(out, static_cast<std::uint32_t>(data[i].size()));
         putLe32(out, offset);
-        offset += imageSize(image);
+        offset += static_cast<std::uint32_t>(data[i].size());
     }
-    for (const IndexedImage &image : images)
-        putImage(out, image);
+    for (const Bytes &bytes : data)
+        out.insert(out.end(), bytes.begin(), bytes.end());
     return out;
 }
 

@@ -1,4 +1,4 @@
-// Encodes 4-bit palette images as a Windows .ico file.
+// Encodes palette images as a Windows .ico file.
 #pragma once
 
 #include "resources/iconmaker/bytewriter.h"
@@ -8,7 +8,8 @@
 
 namespace iconmaker {
 
-// Every image gets the standard palette and an AND mask, in the given order.
+// In the given order; below 256 pixels as a 4-bit bitmap of the standard palette with an AND
+// mask, from 256 on as an RGBA PNG.
 Bytes encodeIco(const std::vector<IndexedImage> &images);
 
 } // namespace iconmaker

@@ -1,6 +1,6 @@
 // Writes the program's icon files into a directory: freefall.ico for the window and the
-// executable, and PNGs of its two sizes and of the larger sizes software centres ask for, for
-// the desktop's icon theme.
+// executables, and PNGs of its two designed sizes and of the larger sizes software centres ask
+// for, for the desktop's icon theme.
 #include "resources/iconmaker/arrowpicture.h"
 #include "resources/iconmaker/icofile.h"
 #include "resources/iconmaker/pngfile.h"
@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -35,8 +36,13 @@ int main(int argc, char *argv[])
         const std::filesystem::path dir(argv[1]);
         const auto large = iconmaker::drawArrow(32);
         const auto small = iconmaker::drawArrow(16);
-        // Largest first, the order shells have long expected.
-        writeFile(dir / "freefall.ico", iconmaker::encodeIco({large, small}));
+        // The two designed images first, as they always stood; then, largest first, the sizes
+        // Windows asks for beyond 100 percent: the title bar's 20 and 24, the taskbar's 40 and
+        // 48, 64 and Explorer's 256.
+        std::vector<iconmaker::IndexedImage> images{large, small};
+        for (const int side : {256, 64, 48, 40, 24, 20})
+            images.push_back(iconmaker::drawArrow(side));
+        writeFile(dir / "freefall.ico", iconmaker::encodeIco(images));
         writeFile(dir / "freefall-32.png", iconmaker::encodePng(large));
         writeFile(dir / "freefall-16.png", iconmaker::encodePng(small));
         for (const int side : {48, 64, 128, 256})

@@ -3,9 +3,11 @@
 
 #include "resources/iconmaker/palette.h"
 
-#include <algorithm>
+#include <zlib.h>
+
 #include <array>
 #include <cstdint>
+#include <stdexcept>
 #include <string_view>
 
 namespace iconmaker {
@@ -29,17 +31,6 @@ std::uint32_t crc32(const std::uint8_t *data, std::size_t length)
     return c ^ 0xFFFFFFFFu;
 }
 
-std::uint32_t adler32(const Bytes &data)
-{
-    std::uint32_t a = 1;
-    std::uint32_t b = 0;
-    for (std::uint8_t byte : data) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    return (b << 16) | a;
-}
-
 void putChunk(Bytes &out, std::string_view type, const Bytes &body)
 {
     putBe32(out, static_cast<std::uint32_t>(body.size()));
@@ -49,23 +40,14 @@ void putChunk(Bytes &out, std::string_view type, const Bytes &body)
     putBe32(out, crc32(out.data() + crcStart, out.size() - crcStart));
 }
 
-// Icons are a few kilobytes, so stored (uncompressed) deflate blocks keep the encoder
-// trivial without a compression library.
-Bytes zlibStored(const Bytes &raw)
+Bytes deflated(const Bytes &raw)
 {
-    Bytes out{0x78, 0x01};
-    std::size_t pos = 0;
-    do {
-        const std::size_t length = std::min<std::size_t>(raw.size() - pos, 0xFFFF);
-        const bool last = pos + length == raw.size();
-        out.push_back(last ? 1 : 0);
-        putLe16(out, static_cast<std::uint32_t>(length));
-        putLe16(out, static_cast<std::uint32_t>(~length & 0xFFFF));
-        out.insert(out.end(), raw.begin() + static_cast<std::ptrdiff_t>(pos),
-                   raw.begin() + static_cast<std::ptrdiff_t>(pos + length));
-        pos += length;
-    } while (pos < raw.size());
-    putBe32(out, adler32(raw));
+    uLongf length = compressBound(static_cast<uLong>(raw.size()));
+    Bytes out(length);
+    if (compress2(out.data(), &length, raw.data(), static_cast<uLong>(raw.size()),
+                  Z_BEST_COMPRESSION) != Z_OK)
+        throw std::runtime_error("zlib cannot compress the picture");
+    out.resize(length);
     return out;
 }
 
@@ -92,7 +74,7 @@ Bytes encodePng(const IndexedImage &image)
             raw.insert(raw.end(), {c.red, c.green, c.blue, std::uint8_t(opaque ? 0xFF : 0)});
         }
     }
-    putChunk(out, "IDAT", zlibStored(raw));
+    putChunk(out, "IDAT", deflated(raw));
     putChunk(out, "IEND", {});
     return out;
 }

@@ -1,7 +1,9 @@
-// The window icon: the committed files are what the generator writes, the .ico has the two
-// 4-bit images with mask that old shells expect, and Qt decodes them into the intended picture;
-// the larger sizes the generator draws for icon themes show the same picture.
+// The window icon: the committed files are what the generator writes, the .ico keeps the two
+// designed 4-bit images with mask byte for byte and adds the sizes Windows asks for beyond 100
+// percent (256 as a PNG), and Qt decodes them all into the intended picture; the larger sizes
+// the generator draws for icon themes show the same picture.
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -34,6 +36,11 @@ quint32 le(const QByteArray &data, qsizetype offset, int bytes)
 constexpr int directorySize = 6;
 constexpr int entrySize = 16;
 constexpr int infoHeaderSize = 40;
+
+// The sides of the .ico's images in their order: the two designed ones first, then the sizes
+// Windows asks for at 125 to 200 percent and Explorer's 256, largest first.
+constexpr std::array<int, 8> icoSides{32, 16, 256, 64, 48, 40, 24, 20};
+constexpr int pngEntry = 2;
 
 int rowBytes(int width, int bits)
 {
@@ -215,6 +222,8 @@ private slots:
     void directory();
     void image_data();
     void image();
+    void designedImagesKept();
+    void pngImage();
     void decodedPicture_data();
     void decodedPicture();
     void themeSizes_data();
@@ -263,13 +272,14 @@ void TestIcon::resourceIsTheCommittedIcon()
 
 void TestIcon::directory()
 {
-    QVERIFY(ico.size() >= directorySize + 2 * entrySize);
+    const int count = int(icoSides.size());
+    QVERIFY(ico.size() >= directorySize + count * entrySize);
     QCOMPARE(le(ico, 0, 2), 0u);
     QCOMPARE(le(ico, 2, 2), 1u); // an icon, not a cursor
-    QCOMPARE(le(ico, 4, 2), 2u);
+    QCOMPARE(le(ico, 4, 2), quint32(count));
     // The images follow the directory back to back and end the file: no gaps, no overlap.
-    quint32 expectedOffset = directorySize + 2 * entrySize;
-    for (int i = 0; i < 2; ++i) {
+    quint32 expectedOffset = directorySize + count * entrySize;
+    for (int i = 0; i < count; ++i) {
         const int entry = directorySize + i * entrySize;
         QCOMPARE(le(ico, entry + 12, 4), expectedOffset);
         expectedOffset += le(ico, entry + 8, 4);
@@ -281,8 +291,11 @@ void TestIcon::image_data()
 {
     QTest::addColumn<int>("entryIndex");
     QTest::addColumn<int>("side");
-    QTest::newRow("32x32") << 0 << 32;
-    QTest::newRow("16x16") << 1 << 16;
+    for (int i = 0; i < int(icoSides.size()); ++i) {
+        if (i != pngEntry)
+            QTest::addRow("%dx%d", icoSides[std::size_t(i)], icoSides[std::size_t(i)])
+                << i << icoSides[std::size_t(i)];
+    }
 }
 
 void TestIcon::image()
@@ -338,12 +351,45 @@ void TestIcon::image()
     QVERIFY2(clear > 0 && clear < side * side, "the mask is neither empty nor full");
 }
 
+// The two designed images are those the program has always had: a change to the drawing of 16
+// or 32 pixels is a change of the design, not of the generator.
+void TestIcon::designedImagesKept()
+{
+    const auto imageBytes = [&](int entryIndex) {
+        const int entry = directorySize + entryIndex * entrySize;
+        return ico.mid(le(ico, entry + 12, 4), le(ico, entry + 8, 4));
+    };
+    QCOMPARE(QCryptographicHash::hash(imageBytes(0), QCryptographicHash::Sha256).toHex(),
+             QByteArray("19c254f9a21fa52f9d0bf86a302ad80de65b847b44cbc18b141fad1db2c968c0"));
+    QCOMPARE(QCryptographicHash::hash(imageBytes(1), QCryptographicHash::Sha256).toHex(),
+             QByteArray("db0e135dcd34aeb53766c2f3a9bcb953e5721942e44d1a7f8aeaaefd1d74baf4"));
+}
+
+// Explorer's 256 pixels as Windows stores them: a PNG, its directory entry saying 0 for 256.
+void TestIcon::pngImage()
+{
+    const int entry = directorySize + pngEntry * entrySize;
+    QCOMPARE(le(ico, entry, 1), 0u);
+    QCOMPARE(le(ico, entry + 1, 1), 0u);
+    QCOMPARE(le(ico, entry + 2, 1), 0u);
+    QCOMPARE(le(ico, entry + 6, 2), 32u);
+    const QByteArray png = ico.mid(le(ico, entry + 12, 4), le(ico, entry + 8, 4));
+    QVERIFY(png.startsWith("\x89PNG\r\n\x1a\n"));
+    // Compressed: a 256-pixel RGBA picture is 256 KiB raw.
+    QVERIFY(png.size() < 16 * 1024);
+    const QImage image = QImage::fromData(png, "png");
+    QVERIFY(!image.isNull());
+    QCOMPARE(image.size(), QSize(256, 256));
+    checkArrow(image.convertToFormat(QImage::Format_ARGB32));
+}
+
 void TestIcon::decodedPicture_data()
 {
     QTest::addColumn<int>("imageIndex");
     QTest::addColumn<int>("side");
-    QTest::newRow("32x32") << 0 << 32;
-    QTest::newRow("16x16") << 1 << 16;
+    for (int i = 0; i < int(icoSides.size()); ++i)
+        QTest::addRow("%dx%d", icoSides[std::size_t(i)], icoSides[std::size_t(i)])
+            << i << icoSides[std::size_t(i)];
 }
 
 void TestIcon::decodedPicture()
@@ -351,7 +397,7 @@ void TestIcon::decodedPicture()
     QFETCH(int, imageIndex);
     QFETCH(int, side);
     QImageReader reader(resourcesDir + QStringLiteral("/freefall.ico"));
-    QCOMPARE(reader.imageCount(), 2);
+    QCOMPARE(reader.imageCount(), int(icoSides.size()));
     QVERIFY(reader.jumpToImage(imageIndex));
     const QImage decoded = reader.read();
     QVERIFY2(!decoded.isNull(), qPrintable(reader.errorString()));

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <iterator>
+
 using namespace versionrecord;
 
 namespace {
@@ -192,8 +194,10 @@ void TestVersionRecord::icon_data()
 {
     QTest::addColumn<int>("entryIndex");
     QTest::addColumn<int>("side");
-    QTest::newRow("32x32") << 0 << 32;
-    QTest::newRow("16x16") << 1 << 16;
+    // The two designed images, then the sizes beyond 100 percent, largest first.
+    const int sides[] = {32, 16, 256, 64, 48, 40, 24, 20};
+    for (int i = 0; i < int(std::size(sides)); ++i)
+        QTest::addRow("%dx%d", sides[i], sides[i]) << i << sides[i];
 }
 
 // The group lists the .ico's images, each stored as its own icon resource with the same bytes.
@@ -207,15 +211,17 @@ void TestVersionRecord::icon()
     const QByteArray &g = group->data;
     QVERIFY(g.size() >= 6);
     QCOMPARE(le16(g, 2), 1);
-    QCOMPARE(le16(g, 4), 2);
-    QCOMPARE(g.size(), 6 + 2 * 14);
+    QCOMPARE(le16(g, 4), 8);
+    QCOMPARE(g.size(), 6 + 8 * 14);
 
+    // 256 pixels are a PNG, its side written as 0; the others 4-bit bitmaps of 16 colours.
+    const bool png = side == 256;
     const qsizetype entry = 6 + 14 * entryIndex;
-    QCOMPARE(quint8(g.at(entry)), side);
-    QCOMPARE(quint8(g.at(entry + 1)), side);
-    QCOMPARE(quint8(g.at(entry + 2)), 16);
+    QCOMPARE(quint8(g.at(entry)), side % 256);
+    QCOMPARE(quint8(g.at(entry + 1)), side % 256);
+    QCOMPARE(quint8(g.at(entry + 2)), png ? 0 : 16);
     QCOMPARE(le16(g, entry + 4), 1);
-    QCOMPARE(le16(g, entry + 6), 4);
+    QCOMPARE(le16(g, entry + 6), png ? 32 : 4);
     const Resource *image = find(resources, rtIcon, {le16(g, entry + 12), {}});
     QVERIFY(image);
     QCOMPARE(quint32(image->data.size()), le32(g, entry + 8));

@@ -76,7 +76,8 @@ BOOL CALLBACK collectName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR names)
     return TRUE;
 }
 
-// The one icon group, whose images are those of the .ico file, byte for byte.
+// The one icon group, whose images are those of the .ico file, byte for byte and in its order:
+// the designed 32 and 16 pixels as 4-bit bitmaps, then the sizes beyond 100 percent.
 void checkIcon(const Module &module)
 {
     REQUIRE(module.handle);
@@ -87,19 +88,21 @@ void checkIcon(const Module &module)
 
     const std::vector<std::uint8_t> group = module.resource(RT_GROUP_ICON, L"IDI_ICON1");
     const std::vector<std::uint8_t> ico = readFile(widen(FREEFALL_ICO));
-    REQUIRE(group.size() == 6 + 2 * 14);
-    REQUIRE(ico.size() > 6 + 2 * 16);
+    const unsigned sides[] = {32, 16, 256, 64, 48, 40, 24, 20};
+    const unsigned count = unsigned(std::size(sides));
+    REQUIRE(group.size() == 6 + count * 14);
+    REQUIRE(ico.size() > 6 + count * 16);
     CHECK(le16(&group[2]) == 1); // icons
-    CHECK(le16(&group[4]) == 2);
-    const unsigned sides[] = {32, 16};
-    for (unsigned i = 0; i < 2; ++i) {
+    CHECK(le16(&group[4]) == count);
+    for (unsigned i = 0; i < count; ++i) {
         CAPTURE(sides[i]);
         const std::uint8_t *entry = &group[6 + 14 * i];
-        CHECK(entry[0] == sides[i]);
-        CHECK(entry[1] == sides[i]);
-        CHECK(entry[2] == 16); // colours
+        const bool png = sides[i] == 256;
+        CHECK(entry[0] == sides[i] % 256); // 256 is written as 0
+        CHECK(entry[1] == sides[i] % 256);
+        CHECK(entry[2] == (png ? 0 : 16)); // colours
         CHECK(le16(entry + 4) == 1);
-        CHECK(le16(entry + 6) == 4); // bits per pixel
+        CHECK(le16(entry + 6) == (png ? 32 : 4)); // bits per pixel
         const std::vector<std::uint8_t> image =
             module.resource(RT_ICON, MAKEINTRESOURCEW(le16(entry + 12)));
         CHECK(image.size() == le32(entry + 8));
@@ -109,8 +112,12 @@ void checkIcon(const Module &module)
                                                 ico.begin() + le32(icoEntry + 12) +
                                                     le32(icoEntry + 8));
         CHECK(image == fromIco);
-        // A 4-bit bitmap with its mask: the header says so too.
         REQUIRE(image.size() > 40);
+        if (png) {
+            CHECK(std::memcmp(image.data(), "\x89PNG", 4) == 0);
+            continue;
+        }
+        // A 4-bit bitmap with its mask: the header says so too.
         CHECK(le32(&image[0]) == 40);
         CHECK(le32(&image[4]) == sides[i]);
         CHECK(le32(&image[8]) == 2 * sides[i]);
@@ -120,7 +127,7 @@ void checkIcon(const Module &module)
 
 } // namespace
 
-TEST_CASE("each executable's icon: one group of a 32x32 and a 16x16 image of 16 colours")
+TEST_CASE("each executable's icon: one group of the .ico's images, from 16 to 256 pixels")
 {
     for (const char *program : kPrograms) {
         CAPTURE(program);
