@@ -1,4 +1,4 @@
-// Colours of the forms runtime, 0x00BBGGRR, as Qt colours.
+// Colours of the forms runtime, 0x00BBGGRR, as Qt colours and back.
 #pragma once
 
 #include "runtime/forms.h"
@@ -10,6 +10,13 @@ namespace freefall {
 inline QColor toQColor(Colour colour)
 {
     return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+// The colour's red, green and blue; alpha has no place in the forms' colours.
+inline Colour toColour(const QColor &colour)
+{
+    const QColor rgb = colour.toRgb();
+    return Colour(rgb.red()) | Colour(rgb.green()) << 8 | Colour(rgb.blue()) << 16;
 }
 
 } // namespace freefall

@@ -3,7 +3,8 @@
 // only the roles set here override it.
 #include "runtime/qt/designedcolours.h"
 
-#include "runtime/qt/readablecolour.h"
+#include "runtime/qt/colour.h"
+#include "runtime/readablecolour.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -57,9 +58,9 @@ void DesignedColours::apply()
         palette.setColor(QPalette::Base, *background_);
         for (const auto group : {QPalette::Active, QPalette::Inactive}) {
             const QColor text = theme.color(group, QPalette::Text);
-            const QColor readable = readableTextOn(*background_, text);
-            if (readable != text)
-                palette.setColor(group, QPalette::Text, readable);
+            const Colour readable = readableTextOn(toColour(*background_), toColour(text));
+            if (readable != toColour(text))
+                palette.setColor(group, QPalette::Text, toQColor(readable));
         }
     }
     if (foreground_) {
@@ -67,8 +68,9 @@ void DesignedColours::apply()
         palette.setColor(QPalette::WindowText, *foreground_);
         palette.setColor(QPalette::ButtonText, *foreground_);
         for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-            const QColor readable = nearestReadable(
-                *foreground_, theme.color(group, QPalette::Window), minimumContrast_);
+            const QColor readable = toQColor(
+                nearestReadable(toColour(*foreground_),
+                                toColour(theme.color(group, QPalette::Window)), minimumContrast_));
             palette.setColor(group, QPalette::WindowText, readable);
             palette.setColor(group, QPalette::ButtonText, readable);
         }

@@ -3,7 +3,7 @@
 
 #include "runtime/qt/colour.h"
 #include "runtime/qt/designedcolours.h"
-#include "runtime/qt/readablecolour.h"
+#include "runtime/readablecolour.h"
 
 #include <QRadioButton>
 
@@ -15,10 +15,7 @@ void QtOptionButton::setForeColor(Colour colour)
 {
     if (!button_)
         return;
-    // Red marks the selected mode, which the checked indicator shows as well, so it is held to
-    // 3 to 1 (the design's red on a light button face has 3.5), not to the 4.5 of plain text.
-    const double minimum = colour == colours::Red ? kMarkContrast : kTextContrast;
-    DesignedColours::of(button_).setForeground(toQColor(colour), minimum);
+    DesignedColours::of(button_).setForeground(toQColor(colour), minimumCaptionContrast(colour));
 }
 
 } // namespace freefall

@@ -1,8 +1,8 @@
 // Every text of the window reads against what it is drawn on, measured from the window's own
 // pixels in a light theme, dark themes and high-contrast themes; in the light theme the designed
-// colours show unchanged, and a theme changed while the window is open is followed.
+// colours show unchanged, and a theme changed while the window is open is followed. The rule
+// those colours come from is tested with the core (tests/colour).
 #include "app/qt/frmfreefall.h"
-#include "runtime/qt/readablecolour.h"
 #include "runtime/qt/regional/qtregionalsettings.h"
 
 #include <QApplication>
@@ -166,13 +166,6 @@ private slots:
     void lightThemeShowsTheDesign_data();
     void lightThemeShowsTheDesign();
     void followsThemeChangedWhileOpen();
-
-    void contrastRatio_data();
-    void contrastRatio();
-    void readableTextOn_data();
-    void readableTextOn();
-    void nearestReadable_data();
-    void nearestReadable();
 
 private:
     void open(Theme theme);
@@ -399,91 +392,6 @@ void TestTheme::followsThemeChangedWhileOpen()
     QApplication::setPalette(themePalette(Theme::Light));
     QApplication::processEvents();
     QCOMPARE(grabWithoutCaret(), light);
-}
-
-void TestTheme::contrastRatio_data()
-{
-    QTest::addColumn<QColor>("a");
-    QTest::addColumn<QColor>("b");
-    QTest::addColumn<double>("ratio");
-    QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
-    QTest::newRow("white on black") << QColor(Qt::white) << QColor(Qt::black) << 21.0;
-    QTest::newRow("same colour") << QColor(0x123456) << QColor(0x123456) << 1.0;
-    QTest::newRow("grey 777 on white") << QColor(0x777777) << QColor(Qt::white) << 4.48;
-    QTest::newRow("red on white") << QColor(Qt::red) << QColor(Qt::white) << 4.0;
-    QTest::newRow("white on yellow") << QColor(Qt::white) << QColor(Qt::yellow) << 1.07;
-    QTest::newRow("red on light face") << QColor(Qt::red) << QColor(0xefefef) << 3.48;
-    QTest::newRow("red on dark window") << QColor(Qt::red) << QColor(0x353535) << 3.07;
-}
-
-void TestTheme::contrastRatio()
-{
-    QFETCH(QColor, a);
-    QFETCH(QColor, b);
-    QFETCH(double, ratio);
-    QCOMPARE(std::round(freefall::contrastRatio(a, b) * 100) / 100, ratio);
-}
-
-void TestTheme::readableTextOn_data()
-{
-    QTest::addColumn<QColor>("background");
-    QTest::addColumn<QColor>("themeText");
-    QTest::addColumn<QColor>("expected");
-    QTest::newRow("light theme on yellow: kept")
-        << QColor(Qt::yellow) << QColor(Qt::black) << QColor(Qt::black);
-    QTest::newRow("grey theme text on yellow: kept")
-        << QColor(Qt::yellow) << QColor(0x2e3436) << QColor(0x2e3436);
-    QTest::newRow("dark theme on yellow: black")
-        << QColor(Qt::yellow) << QColor(0xf0f0f0) << QColor(Qt::black);
-    QTest::newRow("dark theme on white: black")
-        << QColor(Qt::white) << QColor(Qt::white) << QColor(Qt::black);
-    QTest::newRow("black text on navy: white")
-        << QColor(0x000080) << QColor(Qt::black) << QColor(Qt::white);
-}
-
-void TestTheme::readableTextOn()
-{
-    QFETCH(QColor, background);
-    QFETCH(QColor, themeText);
-    QFETCH(QColor, expected);
-    QCOMPARE(freefall::readableTextOn(background, themeText), expected);
-}
-
-void TestTheme::nearestReadable_data()
-{
-    QTest::addColumn<QColor>("colour");
-    QTest::addColumn<QColor>("background");
-    QTest::addColumn<double>("minimum");
-    QTest::addColumn<QColor>("expected");
-    QTest::newRow("red on the light face: kept")
-        << QColor(Qt::red) << QColor(0xefefef) << 3.0 << QColor(Qt::red);
-    QTest::newRow("red on the dark window: kept")
-        << QColor(Qt::red) << QColor(0x353535) << 3.0 << QColor(Qt::red);
-    QTest::newRow("black on the light face: kept")
-        << QColor(Qt::black) << QColor(0xefefef) << 4.5 << QColor(Qt::black);
-    // Red darkened on a mid grey and lightened on a darker one, keeping its hue.
-    QTest::newRow("red on mid grey: darker red")
-        << QColor(Qt::red) << QColor(0xa0a0a0) << 3.0 << QColor(0xa80000);
-    QTest::newRow("red on dark grey: lighter red")
-        << QColor(Qt::red) << QColor(0x505050) << 3.0 << QColor(0xff7171);
-    // The grey whose luminance is 4.5 x (0.0356 + 0.05) - 0.05, rounded up to the next level.
-    QTest::newRow("black on the dark window: grey")
-        << QColor(Qt::black) << QColor(0x353535) << 4.5 << QColor(0x9d9d9d);
-    QTest::newRow("black on black: grey")
-        << QColor(Qt::black) << QColor(Qt::black) << 4.5 << QColor(0x757575);
-    QTest::newRow("white on white: grey")
-        << QColor(Qt::white) << QColor(Qt::white) << 4.5 << QColor(0x767676);
-}
-
-void TestTheme::nearestReadable()
-{
-    QFETCH(QColor, colour);
-    QFETCH(QColor, background);
-    QFETCH(double, minimum);
-    QFETCH(QColor, expected);
-    const QColor readable = freefall::nearestReadable(colour, background, minimum);
-    QCOMPARE(readable, expected);
-    QVERIFY(freefall::contrastRatio(readable, background) >= minimum);
 }
 
 QTEST_MAIN(TestTheme)

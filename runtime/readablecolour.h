@@ -1,8 +1,9 @@
 // Contrast between colours as the Web Content Accessibility Guidelines measure it, and the
-// choice of a colour that reads on a given background.
+// choice of a colour that reads on a given background: the one rule by which every window of
+// the program keeps the design's colours legible on the desktop's own.
 #pragma once
 
-#include <QColor>
+#include "runtime/forms.h"
 
 namespace freefall {
 
@@ -12,17 +13,22 @@ inline constexpr double kTextContrast = 4.5;
 inline constexpr double kMarkContrast = 3.0;
 
 // 0 for black to 1 for white, from the linearised sRGB channels.
-double relativeLuminance(const QColor &colour);
+double relativeLuminance(Colour colour);
 // From 1 (no difference) to 21 (black on white), the same either way round.
-double contrastRatio(const QColor &a, const QColor &b);
+double contrastRatio(Colour a, Colour b);
 
 // The theme's text colour where it reads on the background, else black or white, whichever
 // reads better.
-QColor readableTextOn(const QColor &background, const QColor &themeText);
+Colour readableTextOn(Colour background, Colour themeText);
 
 // The colour itself where it reads; else the least mix of it with white (on a dark background)
 // or black (on a light one) that does, so that its hue stays. Where no mix reaches the minimum,
 // white or black, whichever comes closer.
-QColor nearestReadable(const QColor &colour, const QColor &background, double minimumContrast);
+Colour nearestReadable(Colour colour, Colour background, double minimumContrast);
+
+// The contrast a caption in the design's colour must reach: red marks the selected mode, which
+// the checked indicator shows as well, so it is held to 3 to 1 (the design's red on a light
+// button face has 3.5); any other colour is plain text.
+double minimumCaptionContrast(Colour caption);
 
 } // namespace freefall
