@@ -197,6 +197,15 @@ LRESULT frmFreefall::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED:
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
+    case WM_SYSCOLORCHANGE:
+        onSysColorChange();
+        return 0;
+    case WM_SETTINGCHANGE:
+        onSettingChange();
+        break;
+    case WM_THEMECHANGED:
+        onThemeChanged();
+        break;
     case WM_DESTROY:
         onDestroy();
         return 0;
@@ -346,11 +355,42 @@ void frmFreefall::onDpiChanged(int dpi, const RECT &suggested)
     fitWindowToClient(POINT{suggested.left, suggested.top});
 }
 
+// The controls take their colours from the system's as they paint (controlcolours.h): a new
+// scheme needs only a repaint. Common controls learn of it from their parent.
+void frmFreefall::onSysColorChange()
+{
+    EnumChildWindows(
+        hwnd_,
+        [](HWND child, LPARAM) {
+            SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+            return TRUE;
+        },
+        0);
+    repaintAll();
+}
+
+// High contrast switched on or off, among other settings.
+void frmFreefall::onSettingChange()
+{
+    repaintAll();
+}
+
+// The visual style switched on or off; the controls reopen their theme data themselves.
+void frmFreefall::onThemeChanged()
+{
+    repaintAll();
+}
+
 void frmFreefall::onDestroy()
 {
     if (names_)
         names_->clear();
     PostQuitMessage(0);
+}
+
+void frmFreefall::repaintAll()
+{
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void frmFreefall::raise(Handler handler)

@@ -78,6 +78,9 @@ private:
     void onActivate(bool active);
     void onSetFocus();
     void onDpiChanged(int dpi, const RECT &suggested);
+    void onSysColorChange();
+    void onSettingChange();
+    void onThemeChanged();
     void onDestroy();
 
     // The window's construction from the design tables (frmfreefallcreate.cpp).
@@ -88,6 +91,7 @@ private:
     void applyLayout();
     void fitWindowToClient(POINT topLeft);
 
+    void repaintAll();
     void raise(design::Handler handler);
     void updateDefaultButton();
     std::optional<std::size_t> focusedCommandButton() const;

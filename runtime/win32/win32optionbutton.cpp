@@ -3,6 +3,8 @@
 // colour; without them the classic glyph is drawn instead.
 #include "runtime/win32/win32optionbutton.h"
 
+#include "runtime/win32/controlcolours.h"
+
 #include <uxtheme.h>
 #include <vssym32.h>
 
@@ -65,7 +67,7 @@ void Win32OptionButton::setForeColor(Colour colour)
 
 COLORREF Win32OptionButton::captionColour() const
 {
-    return foreColor_ ? COLORREF(*foreColor_) : GetSysColor(COLOR_BTNTEXT);
+    return COLORREF(freefall::captionColour(currentSystemColours(), foreColor_));
 }
 
 LRESULT Win32OptionButton::customDraw(const NMCUSTOMDRAW &draw) const

@@ -1,5 +1,5 @@
 // An option button of the forms runtime on an auto radio BUTTON control, whose caption the
-// owner draws in the button's fore colour.
+// owner draws in the button's fore colour, kept readable on the button face (controlcolours.h).
 #pragma once
 
 #include "runtime/forms.h"

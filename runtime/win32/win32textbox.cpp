@@ -1,8 +1,9 @@
 // Text box properties as EDIT state: Locked is EM_SETREADONLY (still focusable and selectable),
 // TabStop is the WS_TABSTOP style the dialog manager's Tab follows, BackColor is the brush
-// the owner hands out for the edit's background.
+// the owner hands out for the edit's background, with a text colour that reads on it.
 #include "runtime/win32/win32textbox.h"
 
+#include "runtime/win32/controlcolours.h"
 #include "runtime/win32/widetext.h"
 
 namespace freefall {
@@ -37,7 +38,6 @@ void Win32TextBox::setBackColor(Colour colour)
     if (backColor_ == colour)
         return;
     backColor_ = colour;
-    brush_.reset(CreateSolidBrush(COLORREF(colour)));
     InvalidateRect(edit_, nullptr, TRUE);
 }
 
@@ -69,12 +69,13 @@ bool Win32TextBox::takeChange()
 
 HBRUSH Win32TextBox::colourFor(HDC dc)
 {
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    if (!backColor_ || !brush_) {
-        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-        return GetSysColorBrush(COLOR_WINDOW);
+    const TextColours colours = textBoxColours(currentSystemColours(), backColor_, locked());
+    SetTextColor(dc, COLORREF(colours.text));
+    SetBkColor(dc, COLORREF(colours.background));
+    if (!brush_ || brushColour_ != colours.background) {
+        brush_.reset(CreateSolidBrush(COLORREF(colours.background)));
+        brushColour_ = colours.background;
     }
-    SetBkColor(dc, COLORREF(*backColor_));
     return brush_.get();
 }
 

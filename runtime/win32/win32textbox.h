@@ -31,8 +31,9 @@ public:
     // when a selection is replaced by the same characters, which is no change of the text.
     bool takeChange();
 
-    // Colours the edit for WM_CTLCOLOREDIT, or WM_CTLCOLORSTATIC while it is read-only, and
-    // returns the brush of its background.
+    // Colours the edit for WM_CTLCOLOREDIT, or WM_CTLCOLORSTATIC while it is read-only, by the
+    // system's colours as they are now (controlcolours.h), and returns the brush of its
+    // background.
     HBRUSH colourFor(HDC dc);
 
     HWND hwnd() const { return edit_; }
@@ -47,7 +48,8 @@ private:
     EventDispatch &dispatch_;
     std::u16string seen_;
     std::optional<Colour> backColor_;
-    UniqueBrush brush_;
+    UniqueBrush brush_; // of brushColour_
+    Colour brushColour_ = 0;
 };
 
 } // namespace freefall
