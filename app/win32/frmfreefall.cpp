@@ -36,6 +36,20 @@ HANDLE loadIcon(HINSTANCE instance, int metric)
     return LoadImageW(instance, kIconName, IMAGE_ICON, side, side, LR_DEFAULTCOLOR);
 }
 
+// The icon of that side: its own image where the .ico has one, else the next larger one scaled
+// down by the common controls (mingw-w64's import library lacks that function, so it is looked
+// up), or as LoadImage scales.
+HICON loadIconOfSide(HINSTANCE instance, int side)
+{
+    using ScaleDown = HRESULT(WINAPI *)(HINSTANCE, PCWSTR, int, int, HICON *);
+    static const auto scaleDown = reinterpret_cast<ScaleDown>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"comctl32.dll"), "LoadIconWithScaleDown")));
+    HICON icon = nullptr;
+    if (scaleDown && SUCCEEDED(scaleDown(instance, kIconName, side, side, &icon)))
+        return icon;
+    return HICON(LoadImageW(instance, kIconName, IMAGE_ICON, side, side, LR_DEFAULTCOLOR));
+}
+
 void registerWindowClass(HINSTANCE instance, WNDPROC procedure)
 {
     WNDCLASSEXW windowClass{};
@@ -65,6 +79,7 @@ frmFreefall::frmFreefall(HINSTANCE instance, const RegionalSettings &regional) :
         throw std::runtime_error("the window cannot be created");
     try {
         dpi_ = int(GetDpiForWindow(hwnd_));
+        loadIcons();
         fonts_ = std::make_unique<DesignFonts>(dpi_);
         createMenu();
         createControls(instance);
@@ -348,6 +363,7 @@ void frmFreefall::onSetFocus()
 void frmFreefall::onDpiChanged(int dpi, const RECT &suggested)
 {
     dpi_ = dpi;
+    loadIcons();
     // The controls keep the old fonts until the layout gives them the new ones.
     std::unique_ptr<DesignFonts> previous =
         std::exchange(fonts_, std::make_unique<DesignFonts>(dpi_));
@@ -386,6 +402,23 @@ void frmFreefall::onDestroy()
     if (names_)
         names_->clear();
     PostQuitMessage(0);
+}
+
+// The icon drawn for the size the window's DPI asks for (24 pixels in the title bar at 144 dpi)
+// rather than a larger one shrunk; the images are in the .ico from 16 to 256 pixels.
+void frmFreefall::loadIcons()
+{
+    const HINSTANCE instance = HINSTANCE(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+    const auto load = [&](int metric) {
+        return UniqueIcon(loadIconOfSide(instance, GetSystemMetricsForDpi(metric, UINT(dpi_))));
+    };
+    UniqueIcon small = load(SM_CXSMICON);
+    UniqueIcon big = load(SM_CXICON);
+    // The window keeps drawing the old icons until it has the new ones.
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, LPARAM(small.get()));
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, LPARAM(big.get()));
+    smallIcon_ = std::move(small);
+    bigIcon_ = std::move(big);
 }
 
 void frmFreefall::repaintAll()

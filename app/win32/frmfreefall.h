@@ -11,6 +11,7 @@
 #include "runtime/eventdispatch.h"
 #include "runtime/forms.h"
 #include "runtime/regionalsettings.h"
+#include "runtime/win32/gdiobject.h"
 
 #include <windows.h>
 
@@ -51,6 +52,9 @@ public:
     const Win32TextBox &box(Box which) const { return *boxes_[std::size_t(which)]; }
     const Win32OptionButton &option(std::size_t index) const { return *options_[index]; }
     const DesignFonts &fonts() const { return *fonts_; }
+    // The window's icons, drawn for its DPI.
+    HICON smallIcon() const { return smallIcon_.get(); }
+    HICON bigIcon() const { return bigIcon_.get(); }
     MousePointer mousePointer() const;
     bool imperialMode() const;
 
@@ -91,6 +95,7 @@ private:
     void applyLayout();
     void fitWindowToClient(POINT topLeft);
 
+    void loadIcons();
     void repaintAll();
     void raise(design::Handler handler);
     void updateDefaultButton();
@@ -113,6 +118,8 @@ private:
     std::array<HWND, design::kLabels.size()> labels_{};
     std::array<HWND, kBoxes.size()> nameLabels_{}; // hidden, each just before its box
 
+    UniqueIcon smallIcon_; // the title bar's
+    UniqueIcon bigIcon_;   // Alt+Tab's and the taskbar's
     std::unique_ptr<DesignFonts> fonts_;
     std::unique_ptr<FormToolTips> toolTips_;
     std::unique_ptr<AccessibleNames> names_;
