@@ -1,6 +1,7 @@
 // Program start on Windows: the calculator window and its message loop. The command line is
 // the console companion's (freefall.com); this program only opens the window.
 #include "app/win32/frmfreefall.h"
+#include "runtime/win32/shownreport.h"
 #include "runtime/win32/win32regionalsettings.h"
 
 #include <windows.h>
@@ -19,6 +20,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
         const freefall::Win32RegionalSettings regional;
         freefall::frmFreefall window(instance, regional);
         window.show(showCommand);
+        freefall::reportShownIfAsked(window.hwnd());
         MSG message{};
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {
             if (!window.translateMessage(message)) {
