@@ -1,4 +1,5 @@
-// Greedy word wrap measured with GetTextExtentPoint32 on a screen DC in the label's font.
+// Greedy word wrap measured with GetTextExtentPoint32 in the label's font, on a memory DC like
+// the screen: it needs no window, which under Wine would cost a trip to the server.
 #include "app/win32/captionwrap.h"
 
 #include <vector>
@@ -24,7 +25,7 @@ std::vector<std::wstring_view> words(std::wstring_view caption)
 
 std::wstring wrapCaption(std::wstring_view caption, HFONT font, int width)
 {
-    HDC dc = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font);
     const auto extent = [dc](const std::wstring &text) {
         SIZE size{};
@@ -43,7 +44,7 @@ std::wstring wrapCaption(std::wstring_view caption, HFONT font, int width)
     }
     wrapped += line;
     SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    DeleteDC(dc);
     return wrapped;
 }
 

@@ -23,6 +23,8 @@ namespace {
 using namespace design;
 
 constexpr wchar_t kIconName[] = L"IDI_ICON1";
+// Posted to itself when made: the work that can wait until the window has been shown.
+constexpr UINT kAfterShow = WM_APP + 1;
 
 const std::wstring &className()
 {
@@ -88,6 +90,7 @@ frmFreefall::frmFreefall(HINSTANCE instance, const RegionalSettings &regional) :
         describeControls();
         raise(&FreefallHandlers::Form_Load);
         focus_ = edits_[std::size_t(Box::ImperialSpeed)];
+        PostMessageW(hwnd_, kAfterShow, 0, 0);
     } catch (...) {
         DestroyWindow(hwnd_);
         throw;
@@ -223,6 +226,9 @@ LRESULT frmFreefall::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_DESTROY:
         onDestroy();
+        return 0;
+    case kAfterShow:
+        createToolTips();
         return 0;
     default:
         break;

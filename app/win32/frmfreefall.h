@@ -48,6 +48,7 @@ public:
     HWND hwnd() const { return hwnd_; }
     // A control by its name in the design; nullptr for an unknown name.
     HWND control(std::u16string_view name) const;
+    // Made once the window has been shown and its first messages handled.
     HWND toolTips() const { return toolTips_ ? toolTips_->hwnd() : nullptr; }
     const Win32TextBox &box(Box which) const { return *boxes_[std::size_t(which)]; }
     const Win32OptionButton &option(std::size_t index) const { return *options_[index]; }
@@ -90,6 +91,7 @@ private:
     // The window's construction from the design tables (frmfreefallcreate.cpp).
     void createMenu();
     void createControls(HINSTANCE instance);
+    void createToolTips();
     void createAdapters();
     void describeControls();
     void applyLayout();

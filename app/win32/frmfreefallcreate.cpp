@@ -21,6 +21,13 @@ namespace {
 
 using namespace design;
 
+std::wstring windowTextOf(HWND window)
+{
+    std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
+    return text;
+}
+
 HWND createChild(HWND parent, HINSTANCE instance, const wchar_t *windowClass,
                  std::u16string_view text, DWORD style, DWORD exStyle, int id)
 {
@@ -108,6 +115,14 @@ void frmFreefall::createControls(HINSTANCE instance)
         }
         }
     }
+}
+
+// The tooltip control is a window of its own, which takes Wine some milliseconds to make: it is
+// made once the window has been shown, before anyone can rest the mouse on a control.
+void frmFreefall::createToolTips()
+{
+    if (toolTips_)
+        return;
     toolTips_ = std::make_unique<FormToolTips>(hwnd_);
     for (const TextBoxDesign &design : kTextBoxes)
         toolTips_->add(edits_[std::size_t(design.box)], design.toolTip);
@@ -147,11 +162,13 @@ void frmFreefall::describeControls()
 void frmFreefall::applyLayout()
 {
     const TwipsScale scale(dpi_);
+    // A window not yet shown paints everything when it is; redrawing before is wasted.
+    const BOOL redraw = IsWindowVisible(hwnd_);
     const auto place = [&](HWND control, const Twips &twips, FontKind font) {
         const PixelRect r = scale.rect(twips);
         SetWindowPos(control, nullptr, r.left, r.top, r.width, r.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(control, WM_SETFONT, WPARAM(fonts_->font(font)), TRUE);
+        SendMessageW(control, WM_SETFONT, WPARAM(fonts_->font(font)), redraw);
     };
     for (const TextBoxDesign &design : kTextBoxes)
         place(edits_[std::size_t(design.box)], design.geometry, FontKind::TextBox);
@@ -164,7 +181,8 @@ void frmFreefall::applyLayout()
         place(labels_[i], design.geometry, design.font);
         const std::wstring lines = wrapCaption(toWide(design.caption), fonts_->font(design.font),
                                                scale.pixels(design.geometry.width));
-        SetWindowTextW(labels_[i], lines.c_str());
+        if (windowTextOf(labels_[i]) != lines)
+            SetWindowTextW(labels_[i], lines.c_str());
     }
 
     RECT frame{};

@@ -99,7 +99,8 @@ Measured measure(const std::vector<std::uint32_t> &pixels)
     for (const auto &[colour, count] : counts)
         farthest = std::max(farthest, contrast(colour, background));
     const double nearly = 1.0 + (farthest - 1.0) * 0.75;
-    const auto [text, count] = commonest([&](std::uint32_t c) { return contrast(c, background) >= nearly; });
+    const auto [text, count] =
+        commonest([&](std::uint32_t c) { return contrast(c, background) >= nearly; });
     return {background, text, contrast(text, background), count};
 }
 
@@ -164,8 +165,8 @@ void checkEveryTextReads(WindowDriver &driver, const char *state)
         if (name.starts_with(u"txt") && driver.text(control).empty())
             continue;
         const Measured m = measure(grab(textRegion(driver, name)));
-        const bool selectedCaption = (name == u"optImperial" && imperial) ||
-                                     (name == u"optMetric" && !imperial);
+        const bool selectedCaption =
+            (name == u"optImperial" && imperial) || (name == u"optMetric" && !imperial);
         CAPTURE(std::string(name.begin(), name.end()));
         CAPTURE(m.background);
         CAPTURE(m.text);
@@ -309,8 +310,8 @@ HICON icoImage(int side)
         };
         std::vector<BYTE> image(ico.begin() + le32(entry + 12),
                                 ico.begin() + le32(entry + 12) + le32(entry + 8));
-        return CreateIconFromResourceEx(image.data(), DWORD(image.size()), TRUE, 0x00030000,
-                                        side, side, LR_DEFAULTCOLOR);
+        return CreateIconFromResourceEx(image.data(), DWORD(image.size()), TRUE, 0x00030000, side,
+                                        side, LR_DEFAULTCOLOR);
     }
     return nullptr;
 }
