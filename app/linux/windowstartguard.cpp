@@ -42,9 +42,10 @@ struct GuardState
     std::thread watchdog;
 };
 
+// Never destroyed: the watchdog may still be on its way out when the program ends.
 GuardState &state()
 {
-    static GuardState guard;
+    static GuardState &guard = *new GuardState;
     return guard;
 }
 
@@ -124,7 +125,9 @@ void disarm()
         guard.shown = true;
     }
     guard.changed.notify_all();
-    guard.watchdog.join();
+    // Not joined: on a busy machine the watchdog may take a while to be scheduled, and the
+    // window would wait for it.
+    guard.watchdog.detach();
 }
 
 } // namespace
