@@ -44,21 +44,22 @@ bool readAt(int descriptor, void *buffer, std::size_t size, std::uint64_t offset
 
 // The ELF header of this program as it is mapped: the object must be made for the same
 // machine, word size and byte order.
-const Header &ownHeader()
+const Header *ownHeader()
 {
     Dl_info info{};
-    dladdr(reinterpret_cast<void *>(&readLoadableContents), &info);
-    return *static_cast<const Header *>(info.dli_fbase);
+    if (dladdr(reinterpret_cast<void *>(&readLoadableContents), &info) == 0)
+        return nullptr;
+    return static_cast<const Header *>(info.dli_fbase);
 }
 
 bool isSharedObjectForThisMachine(const Header &header)
 {
-    const Header &own = ownHeader();
-    return std::memcmp(header.e_ident, ELFMAG, SELFMAG) == 0 &&
-           header.e_ident[EI_CLASS] == own.e_ident[EI_CLASS] &&
-           header.e_ident[EI_DATA] == own.e_ident[EI_DATA] &&
+    const Header *own = ownHeader();
+    return own && std::memcmp(header.e_ident, ELFMAG, SELFMAG) == 0 &&
+           header.e_ident[EI_CLASS] == own->e_ident[EI_CLASS] &&
+           header.e_ident[EI_DATA] == own->e_ident[EI_DATA] &&
            header.e_ident[EI_VERSION] == EV_CURRENT && header.e_type == ET_DYN &&
-           header.e_machine == own.e_machine && header.e_phentsize == sizeof(ProgramHeader) &&
+           header.e_machine == own->e_machine && header.e_phentsize == sizeof(ProgramHeader) &&
            header.e_phnum > 0 && header.e_phnum <= kMaxProgramHeaders;
 }
 

@@ -31,6 +31,7 @@ private slots:
     void damagedModule();
     void crashWhileOpening_data();
     void crashWhileOpening();
+    void strippedModuleOpens();
 };
 
 namespace {
@@ -119,6 +120,19 @@ Segments loadableSegments(const QByteArray &module)
     return segments;
 }
 
+// Copies the program to program, and returns where it looks for its module then.
+QString copyProgram(const QString &program)
+{
+    const QFileInfo built(QStringLiteral(FREEFALL_EXECUTABLE));
+    const QString module =
+        QDir::cleanPath(QFileInfo(program).path() + u'/' +
+                        built.dir().relativeFilePath(QStringLiteral(FREEFALL_WINDOW_MODULE_FILE)));
+    if (!QDir().mkpath(QFileInfo(program).path()) || !QDir().mkpath(QFileInfo(module).path()) ||
+        !QFile::copy(built.filePath(), program))
+        return {};
+    return module;
+}
+
 } // namespace
 
 // -platform linuxfb with no framebuffer: the platform opens, then cannot make the window.
@@ -167,6 +181,8 @@ void tst_WindowStart::damagedModule_data()
     QTest::addColumn<QByteArray>("reason");
 
     QTest::newRow("cut short inside what is loaded") << u"cut"_qs << QByteArray("is cut short");
+    QTest::newRow("cut short in its section headers")
+        << u"cut at the end"_qs << QByteArray("is cut short");
     QTest::newRow("bytes flipped in its code") << u"flipped"_qs << QByteArray("is damaged");
     QTest::newRow("FIFO") << u"fifo"_qs << QByteArray("is not a regular file");
     QTest::newRow("directory") << u"directory"_qs << QByteArray("is not a regular file");
@@ -182,14 +198,10 @@ void tst_WindowStart::damagedModule()
 
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
-    const QFileInfo built(QStringLiteral(FREEFALL_EXECUTABLE));
     const QString program = directory.filePath(u"bin/freefall"_qs);
-    const QString module =
-        QDir::cleanPath(directory.filePath(u"bin/"_qs) +
-                        built.dir().relativeFilePath(QStringLiteral(FREEFALL_WINDOW_MODULE_FILE)));
-    QVERIFY(QDir().mkpath(QFileInfo(program).path()));
-    QVERIFY(QDir().mkpath(QFileInfo(module).path()));
-    QVERIFY(QFile::copy(built.filePath(), program));
+    const QString module = copyProgram(program);
+    QVERIFY(!module.isEmpty());
+    const QFileInfo built(QStringLiteral(FREEFALL_EXECUTABLE));
 
     QFile original(QStringLiteral(FREEFALL_WINDOW_MODULE_FILE));
     QVERIFY(original.open(QIODevice::ReadOnly));
@@ -199,6 +211,8 @@ void tst_WindowStart::damagedModule()
     const QByteArray encoded = QFile::encodeName(module);
     if (damage == u"cut") {
         bytes.truncate(qsizetype(segments.end / 2));
+    } else if (damage == u"cut at the end") {
+        bytes.chop(16);
     } else if (damage == u"flipped") {
         const quint64 middle = segments.codeStart + segments.codeSize / 2;
         for (quint64 i = middle; i < middle + 64; ++i)
@@ -248,6 +262,38 @@ void tst_WindowStart::crashWhileOpening()
     const Ended ended = run(QStringLiteral(FREEFALL_EXECUTABLE),
                             {u"-platform"_qs, u"offscreen"_qs, u"-style"_qs, style}, env);
     checkRefusal(ended, reason);
+}
+
+// The module stripped as a Debian package strips it is still the one built with the program:
+// strip leaves what is loaded as it was.
+void tst_WindowStart::strippedModuleOpens()
+{
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    const QString program = directory.filePath(u"bin/freefall"_qs);
+    const QString module = copyProgram(program);
+    QVERIFY(!module.isEmpty());
+    QVERIFY(QFile::copy(QStringLiteral(FREEFALL_WINDOW_MODULE_FILE), module));
+    const qint64 unstripped = QFileInfo(module).size();
+    QCOMPARE(QProcess::execute(QStringLiteral(FREEFALL_STRIP),
+                               {u"--remove-section=.comment"_qs, u"--remove-section=.note"_qs,
+                                u"--strip-unneeded"_qs, module}),
+             0);
+    QVERIFY(QFileInfo(module).size() < unstripped);
+
+    QProcess process;
+    QProcessEnvironment env = withoutDisplay();
+    env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
+    env.insert(u"FREEFALL_REPORT_SHOWN"_qs, u"1"_qs);
+    process.setProcessEnvironment(env);
+    process.start(program, {});
+    QVERIFY(process.waitForStarted(10000));
+    while (!process.canReadLine() && process.state() == QProcess::Running)
+        process.waitForReadyRead(kLimitMs);
+    const QByteArray line = process.readLine();
+    process.kill();
+    process.waitForFinished(5000);
+    QVERIFY2(line == "shown\n", process.readAllStandardError().constData());
 }
 
 QTEST_GUILESS_MAIN(tst_WindowStart)
