@@ -1,9 +1,10 @@
 // A style plugin that fails the way a broken plugin or platform does while the window opens:
-// -style freefall-segfault writes through a null pointer, freefall-abort aborts, freefall-trap
-// executes an illegal instruction.
+// -style freefall-segfault writes to memory that may not be written, freefall-abort aborts,
+// freefall-trap executes an illegal instruction.
 #include <QStylePlugin>
 
-#include <cstdint>
+#include <sys/mman.h>
+
 #include <cstdlib>
 
 class CrashStylePlugin : public QStylePlugin
@@ -15,9 +16,11 @@ public:
     QStyle *create(const QString &key) override
     {
         if (key == u"freefall-segfault") {
-            // Read back through volatile, so the compiler cannot see that it is null.
-            volatile std::uintptr_t address = 0;
-            *reinterpret_cast<volatile int *>(address) = 1;
+            // A page without access, rather than a null pointer, which the undefined behaviour
+            // sanitizer would catch before the processor does.
+            void *page = mmap(nullptr, 4096, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+            if (page != MAP_FAILED)
+                *static_cast<volatile int *>(page) = 1;
         } else if (key == u"freefall-abort") {
             std::abort();
         } else if (key == u"freefall-trap") {
