@@ -112,7 +112,8 @@ const char *usageText()
                " empty fields and\n"
                "a message naming the line number when the line gives no result; for example:\n"
                "  seq 100 100 1000 | freefall --imperial -\n"
-               "Exit status: 0 shown, 1 speed not greater than zero, 2 usage error,\n"
+               "Exit status: 0 shown (or the window closed), 1 speed not greater than zero,\n"
+               "2 usage error, standard input unreadable, or the window could not be opened,\n"
                "3 no result (overflow, or a result too large for its box),\n"
                "4 the output could not be written (standard output closed or full).\n"
                "With -, the status of the first line without a result, or 0.\n";

@@ -1,4 +1,5 @@
-// Standard input read straight from its file descriptor, for the batch form.
+// Standard input read straight from its file descriptor, for the batch form, which is stopped
+// on a whole line by SIGINT, SIGTERM or SIGHUP from the first read on (stopsignals.h).
 #pragma once
 
 #include "app/cli/byteinput.h"

@@ -26,6 +26,8 @@ private:
     bool writePending();
 
     int descriptor_;
+    // Whether everything written so far ends with a whole line.
+    bool atLineStart_ = true;
     // Left uninitialised: zeroing it would cost a single calculation more than its output.
     std::unique_ptr<char[]> buffer_;
 };

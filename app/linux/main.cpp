@@ -6,6 +6,7 @@
 #include "app/linux/descriptoroutput.h"
 #include "app/linux/localetext.h"
 #include "app/linux/qtoptions.h"
+#include "app/linux/stopsignals.h"
 #include "app/linux/windowmodule.h"
 #include "runtime/qt/regional/qtregionalsettings.h"
 
@@ -43,6 +44,10 @@ int main(int argc, char *argv[])
     freefall::DescriptorInput inBytes(STDIN_FILENO);
     freefall::StandardInput input{inBytes, localeText,
                                   freefall::DescriptorOutput::reachesReaderAtOnce(STDOUT_FILENO)};
-    return freefall::runCommandLine(arguments, regional, input, out, err)
-        .value_or(freefall::ExitUsage);
+    const int status = freefall::runCommandLine(arguments, regional, input, out, err)
+                           .value_or(freefall::ExitUsage);
+    // A signal caught after the last line: the program still ends by it.
+    if (freefall::stopSignal() != 0)
+        freefall::endByStopSignal();
+    return status;
 }

@@ -3,7 +3,8 @@
 
 #include "app/qt/windowmain.h"
 
-extern "C" __attribute__((visibility("default"))) int freefall_run_window(int argc, char *argv[])
+extern "C" __attribute__((visibility("default"))) int freefall_run_window(int argc, char *argv[],
+                                                                          void (*windowShown)())
 {
-    return freefall::runWindow(argc, argv);
+    return freefall::runWindow(argc, argv, windowShown);
 }

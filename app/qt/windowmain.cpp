@@ -1,5 +1,6 @@
 // Opens the calculator window: first makes sure there is a display to open it on, since Qt
-// aborts without one, then runs the window until the user closes it.
+// aborts without one, then runs the window until the user closes it. Until the window is up,
+// a fatal message of Qt's ends the program with one line of its own instead of an abort.
 #include "app/qt/windowmain.h"
 
 #include "app/cli/commandline.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QByteArrayList>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -71,13 +73,19 @@ bool displayAvailable(int argc, char *argv[])
     return false;
 }
 
-// While QApplication starts, Qt's messages are held back: if no platform can be opened (a
-// display that is set but does not answer), Qt ends with a fatal message, which is replaced by
-// the one line above; otherwise the held messages are passed on as they came.
+// Until the window is up, Qt's messages are held back. If no platform can be opened (a display
+// that is set but does not answer), Qt ends with a fatal message, which is replaced by the one
+// line above; a platform that opens but cannot make the window (linuxfb without a framebuffer)
+// ends with one too, which is passed on in a line of the program's own. Otherwise the held
+// messages are passed on as they came.
 class StartupMessages
 {
 public:
     StartupMessages() { previous_ = qInstallMessageHandler(&StartupMessages::hold); }
+
+    // QApplication has been made: a fatal message is about the window from now on.
+    static void applicationMade() { applicationMade_ = true; }
+
     ~StartupMessages()
     {
         qInstallMessageHandler(previous_);
@@ -115,7 +123,11 @@ private:
     static void hold(QtMsgType type, const QMessageLogContext &context, const QString &text)
     {
         if (type == QtFatalMsg) {
-            reportNoDisplay();
+            if (applicationMade_)
+                std::fprintf(stderr, "freefall: cannot open the window: %s\n",
+                             qPrintable(text.section(u'\n', 0, 0)));
+            else
+                reportNoDisplay();
             std::_Exit(ExitUsage);
         }
         held().push_back(
@@ -123,11 +135,12 @@ private:
     }
 
     QtMessageHandler previous_ = nullptr;
+    static inline bool applicationMade_ = false;
 };
 
 } // namespace
 
-int runWindow(int argc, char *argv[])
+int runWindow(int argc, char *argv[], void (*windowShown)())
 {
     if (!displayAvailable(argc, argv)) {
         reportNoDisplay();
@@ -135,7 +148,7 @@ int runWindow(int argc, char *argv[])
     }
     std::optional<StartupMessages> startup(std::in_place);
     QApplication app(argc, argv);
-    startup.reset();
+    StartupMessages::applicationMade();
 
     const QtRegionalSettings regional = QtRegionalSettings::fromEnvironment();
     frmFreefall window(regional);
@@ -143,6 +156,12 @@ int runWindow(int argc, char *argv[])
         window.installEventFilter(new ShownReporter(&window));
     window.centreOnScreen();
     window.show();
+    // The window is up once the event loop runs.
+    QTimer::singleShot(0, &window, [&startup, windowShown] {
+        startup.reset();
+        if (windowShown)
+            windowShown();
+    });
     return app.exec();
 }
 

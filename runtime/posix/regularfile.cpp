@@ -4,62 +4,66 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <string>
 
 namespace freefall {
 
 namespace {
 
-class Descriptor
+int openRetrying(const char *path, int flags)
 {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-int openWithoutBlocking(const char *path)
-{
-    // O_NONBLOCK: a FIFO opens at once instead of waiting for a writer, and so does a device
-    // that waits for a carrier. O_NOCTTY: a terminal never becomes the controlling one.
     int fd;
     do {
-        fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        fd = ::open(path, flags);
     } while (fd < 0 && errno == EINTR);
     return fd;
 }
 
 } // namespace
 
+OpenedRegularFile openRegularFile(const char *path)
+{
+    OpenedRegularFile result;
+    const FileDescriptor name(openRetrying(path, O_PATH | O_CLOEXEC));
+    if (!name.isOpen() || ::fstat(name.get(), &result.info) != 0) {
+        result.error = errno;
+        return result;
+    }
+    if (!S_ISREG(result.info.st_mode)) {
+        result.status = OpenedRegularFile::Status::NotRegular;
+        return result;
+    }
+    // O_NONBLOCK: a file leased by another process is refused at once rather than waited for
+    // until the lease is broken. O_NOCTTY, should anything but a regular file get this far.
+    const std::string self = "/proc/self/fd/" + std::to_string(name.get());
+    result.file =
+        FileDescriptor(openRetrying(self.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!result.file.isOpen()) {
+        result.error = errno;
+        return result;
+    }
+    result.status = OpenedRegularFile::Status::Opened;
+    return result;
+}
+
 RegularFileRead readRegularFile(const char *path, std::size_t maxBytes)
 {
     RegularFileRead result;
-    const Descriptor file(openWithoutBlocking(path));
-    if (file.get() < 0) {
+    const OpenedRegularFile file = openRegularFile(path);
+    switch (file.status) {
+    case OpenedRegularFile::Status::Opened:
+        break;
+    case OpenedRegularFile::Status::CannotOpen:
         result.status = RegularFileRead::Status::CannotOpen;
         return result;
-    }
-    struct stat info;
-    if (::fstat(file.get(), &info) != 0) {
-        result.status = RegularFileRead::Status::ReadFailed;
-        return result;
-    }
-    if (!S_ISREG(info.st_mode)) {
+    case OpenedRegularFile::Status::NotRegular:
         result.status = RegularFileRead::Status::NotRegular;
         return result;
     }
+    const struct stat &info = file.info;
     if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
         result.status = RegularFileRead::Status::TooLarge;
         return result;
@@ -77,7 +81,7 @@ RegularFileRead readRegularFile(const char *path, std::size_t maxBytes)
                 break;
             bytes.resize(std::min(bytes.size() * 2, readLimit));
         }
-        const ssize_t got = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
+        const ssize_t got = ::read(file.file.get(), bytes.data() + filled, bytes.size() - filled);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {

@@ -1,5 +1,8 @@
-// One open, checked on the handle it gave: only a disk file is read, so neither a pipe nor a
-// device can make the read wait, and one byte past the limit catches a file that grew.
+// The name is looked at before anything is read through it: a name in the device namespace is
+// refused as it is written, and any other is opened first with no access at all, which lets its
+// kind be queried without accessing the file or device. Only a disk file is then opened for
+// reading, through that handle, so neither a pipe nor a device is ever opened to read or made
+// to wait, and one byte past the limit catches a file that grew.
 #include "runtime/win32/picturefile.h"
 
 #include "runtime/runtimeerror.h"
@@ -25,21 +28,54 @@ using UniqueHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser
     throw RuntimeError(kind);
 }
 
+bool isSeparator(wchar_t c)
+{
+    return c == L'\\' || c == L'/';
+}
+
+// \\.\ and \\?\ lead into the device namespace (\\.\pipe\name, \\.\COM1, \\?\GLOBALROOT\...),
+// where even a look opens the device: a named pipe's server sees a client come and go. Only a
+// drive's path (\\?\C:\...) or a share's (\\?\UNC\server\...) written that way names a file.
+bool namesDevice(std::wstring_view name)
+{
+    if (name.size() < 4 || !isSeparator(name[0]) || !isSeparator(name[1]) ||
+        (name[2] != L'.' && name[2] != L'?') || !isSeparator(name[3]))
+        return false;
+    const std::wstring_view rest = name.substr(4);
+    const auto letter = [](wchar_t c) {
+        return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
+    };
+    if (rest.size() >= 3 && letter(rest[0]) && rest[1] == L':' && isSeparator(rest[2]))
+        return false;
+    return !(rest.size() >= 4 && (rest[0] == L'U' || rest[0] == L'u') &&
+             (rest[1] == L'N' || rest[1] == L'n') && (rest[2] == L'C' || rest[2] == L'c') &&
+             isSeparator(rest[3]));
+}
+
 } // namespace
 
 std::vector<std::uint8_t> readPictureFile(std::u16string_view path, std::size_t maxBytes)
 {
     const std::wstring name = toWide(path);
+    if (namesDevice(name))
+        fail(RuntimeError::Kind::FileNotFound);
     // Opening a directory needs FILE_FLAG_BACKUP_SEMANTICS, so without it a directory fails
     // here; a pipe's client end opens without waiting for a server.
-    HANDLE opened =
-        CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    constexpr DWORD kShared = FILE_SHARE_READ | FILE_SHARE_WRITE;
+    HANDLE looked = CreateFileW(name.c_str(), 0, kShared, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (looked == INVALID_HANDLE_VALUE)
+        fail(RuntimeError::Kind::FileNotFound);
+    const UniqueHandle named(looked);
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (GetFileType(named.get()) != FILE_TYPE_DISK ||
+        !GetFileInformationByHandle(named.get(), &information) ||
+        (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        fail(RuntimeError::Kind::FileNotFound);
+    HANDLE opened = ReOpenFile(named.get(), GENERIC_READ, kShared, FILE_FLAG_SEQUENTIAL_SCAN);
     if (opened == INVALID_HANDLE_VALUE)
         fail(RuntimeError::Kind::FileNotFound);
     const UniqueHandle file(opened);
-    if (GetFileType(file.get()) != FILE_TYPE_DISK)
-        fail(RuntimeError::Kind::FileNotFound);
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0 ||
         std::uint64_t(size.QuadPart) > maxBytes)

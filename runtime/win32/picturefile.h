@@ -12,8 +12,9 @@ namespace freefall {
 inline constexpr std::size_t kMaxPictureFileBytes = 1024 * 1024;
 
 // The bytes of a regular disk file of at most maxBytes. Throws RuntimeError(FileNotFound) when
-// it cannot be opened or is no disk file (a directory, a pipe, a device), and
-// RuntimeError(InvalidPicture) when it is empty or larger.
+// it cannot be opened or is no disk file (a directory, a pipe, a device, which are refused
+// without being opened for reading), and RuntimeError(InvalidPicture) when it is empty or
+// larger.
 std::vector<std::uint8_t> readPictureFile(std::u16string_view path, std::size_t maxBytes);
 
 } // namespace freefall

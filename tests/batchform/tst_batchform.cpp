@@ -51,10 +51,10 @@ Finished runFreefall(const QStringList &arguments, const QString &locale,
 
 // Results in every size a box shows, cut ones, each kind of refusal, and text beyond ASCII.
 const QStringList kSpeeds = {
-    u"100"_qs,     u"1000"_qs,       u"0.5"_qs,       u"12abc"_qs, u"1,000"_qs, u" 7 "_qs,
-    u"50"_qs,      u"8722"_qs,       u"10000"_qs,     u"44.3"_qs,  u"1E3"_qs,   u"&H10"_qs,
-    u"5\u00e9"_qs, u"-5"_qs,         u"0"_qs,         u""_qs,      u"abc"_qs,   u"1E200"_qs,
-    u"1000000"_qs, u"1234567890"_qs, u"123456.78"_qs,
+    u"100"_qs,     u"1000"_qs,       u"0.5"_qs,       u"12abc"_qs,    u"1,000"_qs, u" 7 "_qs,
+    u"50"_qs,      u"8722"_qs,       u"10000"_qs,     u"44.3"_qs,     u"1E3"_qs,   u"&H10"_qs,
+    u"5\u00e9"_qs, u"-5"_qs,         u"0"_qs,         u""_qs,         u"abc"_qs,   u"1E200"_qs,
+    u"1000000"_qs, u"1234567890"_qs, u"123456.78"_qs, u"1\u202e0"_qs,
 };
 
 } // namespace

@@ -135,6 +135,19 @@ void tst_CommandLine::run_data()
     QTest::newRow("no-break space is no control character")
         << QStringList{"--imperial", u"5\u00a0"_qs} << u"C.UTF-8"_qs << 0
         << u"FPM 5\u00a0\nMPS 0.03\nIN 0.00\nMM 0.00\n"_qs;
+    // Nor a character that would reorder or break the output it is echoed into; the neighbours
+    // of each range are ordinary text.
+    const QString utf8 = u"C.UTF-8"_qs;
+    for (const char16_t refused :
+         {u'\u200e', u'\u200f', u'\u2028', u'\u2029', u'\u202a', u'\u202e', u'\u2066', u'\u2069'}) {
+        QTest::addRow("U+%04X", unsigned(refused))
+            << QStringList{"--imperial", u"5"_qs + QChar(refused)} << utf8 << 2 << "";
+    }
+    for (const char16_t taken : {u'\u200d', u'\u2027', u'\u202f', u'\u2065', u'\u206a'}) {
+        QTest::addRow("U+%04X taken", unsigned(taken))
+            << QStringList{"--imperial", u"5"_qs + QChar(taken)} << utf8 << 0
+            << u"FPM 5"_qs + QChar(taken) + u"\nMPS 0.03\nIN 0.00\nMM 0.00\n"_qs;
+    }
 }
 
 void tst_CommandLine::run()

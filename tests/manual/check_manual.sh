@@ -1,10 +1,12 @@
 #!/bin/sh
 # The manual page: no warning from mandoc's checker (nor from groff, where installed), and every
-# option and exit status the program's own usage names has its entry there.
-# Usage: check_manual.sh <freefall.1> <freefall program>
+# option and exit status the program's own usage names has its entry there; the README's list
+# of exit statuses names each of them too.
+# Usage: check_manual.sh <freefall.1> <freefall program> <README.md>
 set -u
 page=$1
 program=$2
+readme=$3
 
 if ! command -v mandoc >/dev/null; then
     echo "SKIP: mandoc not installed (Debian: mandoc)"
@@ -35,6 +37,9 @@ statuses=$(printf '%s\n' "$usage" | sed -n '/^Exit status:/,$p' | grep -o '[0-9]
 for status in $statuses; do
     sed -n '/^\.Sh EXIT STATUS/,/^\.Sh /p' "$page" | grep -qx "\\.It $status" ||
         fail "exit status $status has no entry in the manual page"
+    # The README's paragraph that starts "Exit status:", as "2 usage error".
+    sed -n '/^Exit status:/,/^$/p' "$readme" | tr '\n' ' ' | grep -q "[:;] $status [a-z]" ||
+        fail "exit status $status is missing from the README"
 done
 
 if [ "$failures" -ne 0 ]; then

@@ -15,6 +15,7 @@
 #include <zlib.h>
 
 #include <fcntl.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -136,6 +137,8 @@ private slots:
     void compressedTextNeverInflated();
     void nameStandsForNoFile_data();
     void nameStandsForNoFile();
+    void onlyRegularFilesOpened_data();
+    void onlyRegularFilesOpened();
     void fifoSwappedInWhileLoading();
 
 private:
@@ -279,6 +282,53 @@ void TestPicture::nameStandsForNoFile()
     QCOMPARE(loadError(name), error);
     QFile::remove(name);
     QDir(name).removeRecursively();
+}
+
+void TestPicture::onlyRegularFilesOpened_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("opened");
+
+    QTest::newRow("FIFO") << u"FIFO"_qs << false;
+    QTest::newRow("directory") << u"directory"_qs << false;
+    QTest::newRow("regular file") << u"regular"_qs << true;
+}
+
+// Opening a device can act (opening /dev/ptmx makes a terminal), so what is not a regular file
+// is refused without being opened. The kernel reports every open of the target to a watch on
+// it, which sees the regular file opened and nothing else, through a symbolic link too.
+void TestPicture::onlyRegularFilesOpened()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, opened);
+
+    const QString target = u"target"_qs;
+    const QByteArray encoded = QFile::encodeName(target);
+    QFile::remove(target);
+    QDir(target).removeRecursively();
+    if (kind == u"FIFO")
+        QCOMPARE(::mkfifo(encoded.constData(), 0600), 0);
+    else if (kind == u"directory")
+        QVERIFY(QDir::current().mkdir(target));
+    else
+        writeFile(target, toByteArray(iconFile({dibImage(16, 16, 4)})));
+    QFile::remove(u"link.ico"_qs);
+    QCOMPARE(::symlink("target", "link.ico"), 0);
+
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    QVERIFY(watch >= 0);
+    QVERIFY(::inotify_add_watch(watch, encoded.constData(), IN_OPEN) >= 0);
+    for (const QString &name : {target, u"link.ico"_qs}) {
+        const std::optional<RuntimeError::Kind> error = loadError(name);
+        QCOMPARE(error.has_value(), !opened);
+        alignas(inotify_event) char events[4096];
+        const ssize_t got = ::read(watch, events, sizeof events);
+        QVERIFY2((got > 0) == opened, qPrintable(name));
+    }
+    ::close(watch);
+    QFile::remove(u"link.ico"_qs);
+    QFile::remove(target);
+    QDir(target).removeRecursively();
 }
 
 // Another process flips the name between a good icon and a FIFO while the loader runs, so the

@@ -152,3 +152,35 @@ TEST_CASE("a path that is no disk file is refused without waiting")
     RemoveDirectoryW(folder.c_str());
     CHECK_THROWS_AS(Win32Picture::load(u"C:\\no such folder\\no such file.ico"), RuntimeError);
 }
+
+// Opening a name acts on what it names: a named pipe's server sees a client come and go. Such a
+// name is refused as it is written, and the server sees nobody; a drive's path written in the
+// same long form still names a file.
+TEST_CASE("a named pipe is refused without being opened")
+{
+    HANDLE server = CreateNamedPipeW(L"\\\\.\\pipe\\freefall-picture",
+                                     PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED, PIPE_TYPE_BYTE, 1,
+                                     4096, 4096, 0, nullptr);
+    REQUIRE(server != INVALID_HANDLE_VALUE);
+    for (const char16_t *name : {u"\\\\.\\pipe\\freefall-picture", u"//./pipe/freefall-picture",
+                                 u"\\\\?\\pipe\\freefall-picture"}) {
+        CAPTURE(std::string(name, name + std::char_traits<char16_t>::length(name)));
+        CHECK_THROWS_AS(Win32Picture::load(name), RuntimeError);
+    }
+    OVERLAPPED overlapped{};
+    overlapped.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    const BOOL connected = ConnectNamedPipe(server, &overlapped);
+    const DWORD error = GetLastError();
+    // A client that had come and gone would leave ERROR_NO_DATA, one still there
+    // ERROR_PIPE_CONNECTED.
+    CHECK(!connected);
+    CHECK(error == ERROR_IO_PENDING);
+    CancelIo(server);
+    CloseHandle(overlapped.hEvent);
+    CloseHandle(server);
+
+    const std::wstring path = temporaryFile(L"freefall-long.ico");
+    writeFile(path, iconOf(bitmap(32, 32), 32, 32));
+    CHECK(Win32Picture::load(toU16(L"\\\\?\\" + path))->icon());
+    DeleteFileW(path.c_str());
+}
