@@ -268,6 +268,10 @@ void tst_WindowStart::crashWhileOpening()
 // strip leaves what is loaded as it was.
 void tst_WindowStart::strippedModuleOpens()
 {
+    // Empty when the toolchain has no strip.
+    const QString strip = QStringLiteral("" FREEFALL_STRIP);
+    if (strip.isEmpty())
+        QSKIP("no strip program");
     QTemporaryDir directory;
     QVERIFY(directory.isValid());
     const QString program = directory.filePath(u"bin/freefall"_qs);
@@ -275,10 +279,10 @@ void tst_WindowStart::strippedModuleOpens()
     QVERIFY(!module.isEmpty());
     QVERIFY(QFile::copy(QStringLiteral(FREEFALL_WINDOW_MODULE_FILE), module));
     const qint64 unstripped = QFileInfo(module).size();
-    QCOMPARE(QProcess::execute(QStringLiteral(FREEFALL_STRIP),
-                               {u"--remove-section=.comment"_qs, u"--remove-section=.note"_qs,
-                                u"--strip-unneeded"_qs, module}),
-             0);
+    QCOMPARE(
+        QProcess::execute(strip, {u"--remove-section=.comment"_qs, u"--remove-section=.note"_qs,
+                                  u"--strip-unneeded"_qs, module}),
+        0);
     QVERIFY(QFileInfo(module).size() < unstripped);
 
     QProcess process;
