@@ -36,11 +36,12 @@ const char *consoleUsageText()
                "line gives no result; for example:\n"
                "  type speeds.txt | freefall --imperial -\n"
                "  freefall --metric - < speeds.txt > distances.txt\n"
-               "Exit status (ERRORLEVEL): 0 shown, 1 speed not greater than zero, 2 usage\n"
-               "error, 3 no result (overflow, a result too large for its box, or the number\n"
-               "functions of Windows failed), 4 the output could not be written (standard\n"
-               "output closed or full). With -, the status of the first line without a\n"
-               "result, or 0.\n";
+               "Exit status (ERRORLEVEL): 0 shown (or the window opened), 1 speed not greater\n"
+               "than zero, 2 usage error, standard input unreadable, or Freefall.exe not\n"
+               "started from this folder, 3 no result (overflow, a result too large for its\n"
+               "box, or the number functions of Windows failed), 4 the output could not be\n"
+               "written (standard output closed or full). With -, the status of the first\n"
+               "line without a result, or 0.\n";
     }();
     return text.c_str();
 }
