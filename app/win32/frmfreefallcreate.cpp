@@ -28,12 +28,14 @@ std::wstring windowTextOf(HWND window)
     return text;
 }
 
+// Made where the layout puts it: under Wine each move is a trip to the server.
 HWND createChild(HWND parent, HINSTANCE instance, const wchar_t *windowClass,
-                 std::u16string_view text, DWORD style, DWORD exStyle, int id)
+                 std::u16string_view text, DWORD style, DWORD exStyle, int id, PixelRect r = {})
 {
     const std::wstring caption = toWide(text);
-    HWND child = CreateWindowExW(exStyle, windowClass, caption.c_str(), WS_CHILD | style, 0, 0, 0,
-                                 0, parent, HMENU(INT_PTR(id)), instance, nullptr);
+    HWND child =
+        CreateWindowExW(exStyle, windowClass, caption.c_str(), WS_CHILD | style, r.left, r.top,
+                        r.width, r.height, parent, HMENU(INT_PTR(id)), instance, nullptr);
     if (!child)
         throw std::runtime_error("a control cannot be created");
     return child;
@@ -63,6 +65,7 @@ void frmFreefall::createMenu()
 // where the run of option buttons starts and where it ends, so the arrow keys stay inside it.
 void frmFreefall::createControls(HINSTANCE instance)
 {
+    const TwipsScale scale(dpi_);
     bool previousWasOption = false;
     bool first = true;
     for (const ControlSlot &slot : kTabOrder) {
@@ -80,23 +83,24 @@ void frmFreefall::createControls(HINSTANCE instance)
                             controlids::kNameLabels.id(std::size_t(box)));
             edits_[std::size_t(box)] = createChild(
                 hwnd_, instance, L"EDIT", u"", WS_VISIBLE | group | ES_LEFT | ES_AUTOHSCROLL,
-                WS_EX_CLIENTEDGE, controlids::kBoxes.id(std::size_t(box)));
+                WS_EX_CLIENTEDGE, controlids::kBoxes.id(std::size_t(box)),
+                scale.rect(kTextBoxes[slot.index].geometry));
             break;
         }
         case ControlSlot::Kind::CommandButton: {
             const ButtonDesign &design = kCommandButtons[slot.index];
             const DWORD type = design.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-            commandButtons_[slot.index] =
-                createChild(hwnd_, instance, L"BUTTON", design.caption,
-                            WS_VISIBLE | group | WS_TABSTOP | type | BS_NOTIFY, 0,
-                            controlids::kCommandButtons.id(slot.index));
+            commandButtons_[slot.index] = createChild(
+                hwnd_, instance, L"BUTTON", design.caption,
+                WS_VISIBLE | group | WS_TABSTOP | type | BS_NOTIFY, 0,
+                controlids::kCommandButtons.id(slot.index), scale.rect(design.geometry));
             break;
         }
         case ControlSlot::Kind::OptionButton: {
             const ButtonDesign &design = kOptionButtons[slot.index];
-            HWND option = createChild(hwnd_, instance, L"BUTTON", design.caption,
-                                      WS_VISIBLE | group | BS_AUTORADIOBUTTON, 0,
-                                      controlids::kOptionButtons.id(slot.index));
+            HWND option = createChild(
+                hwnd_, instance, L"BUTTON", design.caption, WS_VISIBLE | group | BS_AUTORADIOBUTTON,
+                0, controlids::kOptionButtons.id(slot.index), scale.rect(design.geometry));
             // Checking a radio button also gives it the group's tab stop.
             if (design.selectedAtCreation)
                 SendMessageW(option, BM_SETCHECK, BST_CHECKED, 0);
@@ -110,7 +114,7 @@ void frmFreefall::createControls(HINSTANCE instance)
                 createChild(hwnd_, instance, L"STATIC", design.caption,
                             WS_VISIBLE | group | SS_NOTIFY |
                                 (design.alignment == Alignment::Centre ? SS_CENTER : SS_LEFT),
-                            0, controlids::kLabels.id(slot.index));
+                            0, controlids::kLabels.id(slot.index), scale.rect(design.geometry));
             break;
         }
         }
@@ -166,8 +170,13 @@ void frmFreefall::applyLayout()
     const BOOL redraw = IsWindowVisible(hwnd_);
     const auto place = [&](HWND control, const Twips &twips, FontKind font) {
         const PixelRect r = scale.rect(twips);
-        SetWindowPos(control, nullptr, r.left, r.top, r.width, r.height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT now{};
+        GetWindowRect(control, &now);
+        MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT *>(&now), 2);
+        if (now.left != r.left || now.top != r.top || now.right - now.left != r.width ||
+            now.bottom - now.top != r.height)
+            SetWindowPos(control, nullptr, r.left, r.top, r.width, r.height,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(control, WM_SETFONT, WPARAM(fonts_->font(font)), redraw);
     };
     for (const TextBoxDesign &design : kTextBoxes)
