@@ -41,15 +41,9 @@ std::u16string_view nameOf(const ControlSlot &slot)
 
 TEST_CASE("the assembled boxes have the design's look, then Form_Load makes metres an output")
 {
-    EventDispatch dispatch;
-    FormLog log;
-    FakeTextBox imperial{Box::ImperialSpeed, dispatch, log};
-    FakeTextBox metric{Box::MetricSpeed, dispatch, log};
-    FakeTextBox inches{Box::StopInches, dispatch, log};
-    FakeTextBox millimetres{Box::StopMillimeters, dispatch, log};
-    FakeOptionButton optImperial;
-    FakeOptionButton optMetric;
-    FakeFormServices services;
+    FakeControls c;
+    auto &[dispatch, log, imperial, metric, inches, millimetres, optImperial, optMetric, services] =
+        c;
     const FixedRegionalSettings regional{localeFormat("en_US")};
     const Colour standard = FakeTextBox(Box::ImperialSpeed, dispatch, log).backColor();
 

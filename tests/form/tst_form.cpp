@@ -19,17 +19,8 @@ namespace {
 
 using Texts = std::vector<std::u16string>;
 
-struct TestWindow
+struct TestWindow : FakeControls
 {
-    EventDispatch dispatch;
-    FormLog log;
-    FakeTextBox imperial{Box::ImperialSpeed, dispatch, log};
-    FakeTextBox metric{Box::MetricSpeed, dispatch, log};
-    FakeTextBox inches{Box::StopInches, dispatch, log};
-    FakeTextBox millimetres{Box::StopMillimeters, dispatch, log};
-    FakeOptionButton optImperial;
-    FakeOptionButton optMetric;
-    FakeFormServices services;
     FixedRegionalSettings regional{localeFormat("en_US")};
     FreefallHandlers form{
         {{&imperial, &metric, &inches, &millimetres}, optImperial, optMetric, services}, regional};

@@ -130,4 +130,18 @@ public:
     std::vector<Message> messages;
 };
 
+// The window's controls in memory, before any handlers are assembled around them.
+struct FakeControls
+{
+    EventDispatch dispatch;
+    FormLog log;
+    FakeTextBox imperial{Box::ImperialSpeed, dispatch, log};
+    FakeTextBox metric{Box::MetricSpeed, dispatch, log};
+    FakeTextBox inches{Box::StopInches, dispatch, log};
+    FakeTextBox millimetres{Box::StopMillimeters, dispatch, log};
+    FakeOptionButton optImperial;
+    FakeOptionButton optMetric;
+    FakeFormServices services;
+};
+
 } // namespace freefall::testing
