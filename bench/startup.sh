@@ -32,24 +32,19 @@ for _ in $(seq 100); do
 done
 display=":$(cat "$work/display")"
 
-# One run: prints "microseconds KiB", timed from just before exec to the "shown" line.
-measure() {
-    local program=$1 fifo="$work/fifo" line pid start end rss
-    rm -f "$fifo"
-    mkfifo "$fifo"
-    start=${EPOCHREALTIME/./}
-    DISPLAY=$display QT_QPA_PLATFORM=xcb FREEFALL_REPORT_SHOWN=1 "$program" >"$fifo" 2>/dev/null &
-    pid=$!
-    IFS= read -r -t 20 line <"$fifo" || line=""
-    end=${EPOCHREALTIME/./}
-    rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status")
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
-    [[ $line == shown ]] || { echo "no window from $program" >&2; exit 1; }
-    echo "$((end - start)) $rss"
-}
+# shellcheck source=bench/startuptiming.sh
+source "$root/bench/startuptiming.sh"
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+# One run: prints "microseconds KiB", the resident memory read when the window is shown.
+measure() {
+    local ok=1 rss
+    start_until_shown 20 "$1" || ok=0
+    rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$shown_pid/status" 2>/dev/null) || rss=0
+    stop_program "$shown_pid"
+    ((ok)) || { echo "no window from $1" >&2; exit 1; }
+    echo "$shown_us $rss"
+}
 
 app="$build/app/freefall"
 bare="$build/bench/startup/freefall_bare_window"

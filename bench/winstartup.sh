@@ -32,23 +32,18 @@ trap cleanup EXIT
 # The server stays up between runs, as it does on a desktop where Wine programs have run before.
 wineserver -p
 
+# shellcheck source=bench/startuptiming.sh
+source "$root/bench/startuptiming.sh"
+export LC_ALL=en_US.UTF-8
+
 # One run: prints the microseconds from just before exec to the "shown" line.
 measure() {
-    local program=$1 fifo="$work/fifo" line pid start end
-    rm -f "$fifo"
-    mkfifo "$fifo"
-    start=${EPOCHREALTIME/./}
-    LC_ALL=en_US.UTF-8 FREEFALL_REPORT_SHOWN=1 wine "$program" >"$fifo" 2>/dev/null &
-    pid=$!
-    IFS= read -r -t 30 line <"$fifo" || line=""
-    end=${EPOCHREALTIME/./}
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-    [[ $line == shown* ]] || { echo "no window from $program" >&2; exit 1; }
-    echo "$((end - start))"
+    local ok=1
+    start_until_shown 30 wine "$1" || ok=0
+    stop_program "$shown_pid"
+    ((ok)) || { echo "no window from $1" >&2; exit 1; }
+    echo "$shown_us"
 }
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 # A first run of each warms the file cache and Wine's own.
 measure "$app" >/dev/null

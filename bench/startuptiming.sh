@@ -1,0 +1,26 @@
+# The start-up benchmarks' clock, sourced by startup.sh and winstartup.sh: the time from exec to
+# a program's "shown" line, and the median of a column of figures. Needs $work, a scratch folder.
+
+# start_until_shown TIMEOUT COMMAND...: starts COMMAND with FREEFALL_REPORT_SHOWN=1 and waits
+# for its first line. Sets shown_us (microseconds from just before exec to that line) and
+# shown_pid (the program, left running for the caller to look at and stop); fails unless the
+# line says the window was shown.
+start_until_shown() {
+    local timeout=$1 fifo="$work/fifo" line start
+    shift
+    rm -f "$fifo"
+    mkfifo "$fifo"
+    start=${EPOCHREALTIME/./}
+    FREEFALL_REPORT_SHOWN=1 "$@" >"$fifo" 2>/dev/null &
+    shown_pid=$!
+    IFS= read -r -t "$timeout" line <"$fifo" || line=""
+    shown_us=$((${EPOCHREALTIME/./} - start))
+    [[ $line == shown* ]]
+}
+
+stop_program() {
+    kill "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
