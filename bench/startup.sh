@@ -48,15 +48,7 @@ measure() {
 
 app="$build/app/freefall"
 bare="$build/bench/startup/freefall_bare_window"
-# A first run of each warms the file cache and fontconfig's.
-measure "$app" >/dev/null
-measure "$bare" >/dev/null
-: >"$work/app"
-: >"$work/bare"
-for _ in $(seq "$runs"); do
-    measure "$app" >>"$work/app"
-    measure "$bare" >>"$work/bare"
-done
+take_turns "$runs" "$app" "$bare"
 
 app_ms=$(cut -d' ' -f1 "$work/app" | median)
 bare_ms=$(cut -d' ' -f1 "$work/bare" | median)

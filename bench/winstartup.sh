@@ -45,15 +45,7 @@ measure() {
     echo "$shown_us"
 }
 
-# A first run of each warms the file cache and Wine's own.
-measure "$app" >/dev/null
-measure "$bare" >/dev/null
-: >"$work/app"
-: >"$work/bare"
-for _ in $(seq "$runs"); do
-    measure "$app" >>"$work/app"
-    measure "$bare" >>"$work/bare"
-done
+take_turns "$runs" "$app" "$bare"
 
 app_us=$(median <"$work/app")
 bare_us=$(median <"$work/bare")
