@@ -34,12 +34,11 @@ wineserver -p
 
 # shellcheck source=bench/startuptiming.sh
 source "$root/bench/startuptiming.sh"
-export LC_ALL=en_US.UTF-8
 
 # One run: prints the microseconds from just before exec to the "shown" line.
 measure() {
     local ok=1
-    start_until_shown 30 wine "$1" || ok=0
+    start_until_shown 30 env LC_ALL=en_US.UTF-8 wine "$1" || ok=0
     stop_program "$shown_pid"
     ((ok)) || { echo "no window from $1" >&2; exit 1; }
     echo "$shown_us"
