@@ -8,6 +8,8 @@
 #include "app/design/version.h"
 #include "logic/boxes.h"
 
+#include <algorithm>
+
 namespace freefall {
 
 namespace {
@@ -74,8 +76,7 @@ int runForm(std::span<const std::u16string> arguments, const RegionalSettingsFac
                                     err);
 }
 
-} // namespace
-
+// The boxes' unit labels as the usage texts list them: "FPM, MPS, IN and MM".
 std::string boxLabelList()
 {
     std::string labels;
@@ -86,26 +87,37 @@ std::string boxLabelList()
     return labels;
 }
 
-const char *usageText()
+} // namespace
+
+std::string usageOpening(std::string_view helpOptions)
 {
     // The counts follow the boxes; the rest reads as written.
+    constexpr std::size_t kOptionsWidth = 19;
+    std::string help(helpOptions);
+    help.resize(std::max(help.size() + 1, kOptionsWidth), ' ');
+    return "Usage:\n"
+           "  freefall                    open the calculator window\n"
+           "  freefall --imperial TEXT    calculate from a speed in feet per minute\n"
+           "  freefall --metric TEXT      calculate from a speed in metres per second\n"
+           "  freefall --imperial -       the same for each line of standard input\n"
+           "  freefall --metric -\n"
+           "  freefall " +
+           help +
+           "show this text\n"
+           "  freefall --version          show the version\n"
+           "TEXT is read as if typed into the speed box (at most " +
+           std::to_string(kBoxMaxLength) +
+           " characters). The result\n"
+           "is printed as " +
+           std::string(countWord(kBoxes.size())) + " lines, " + boxLabelList() +
+           ", in the number format of the\n";
+}
+
+const char *usageText()
+{
     static const std::string text = [] {
         const std::string count(countWord(kBoxes.size()));
-        const std::string labels = boxLabelList();
-        return "Usage:\n"
-               "  freefall                    open the calculator window\n"
-               "  freefall --imperial TEXT    calculate from a speed in feet per minute\n"
-               "  freefall --metric TEXT      calculate from a speed in metres per second\n"
-               "  freefall --imperial -       the same for each line of standard input\n"
-               "  freefall --metric -\n"
-               "  freefall --help             show this text\n"
-               "  freefall --version          show the version\n"
-               "TEXT is read as if typed into the speed box (at most " +
-               std::to_string(kBoxMaxLength) +
-               " characters). The result\n"
-               "is printed as " +
-               count + " lines, " + labels +
-               ", in the number format of the\n"
+        return usageOpening("--help") +
                "regional settings (LC_ALL, LC_NUMERIC, LANG). With -, each input line gives one\n"
                "output line of the same " +
                count + " texts separated by tabs, or " + count +

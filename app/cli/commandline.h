@@ -37,8 +37,10 @@ enum class RegionalUse
 // The usage text of a POSIX system, one line per form.
 const char *usageText();
 
-// The boxes' unit labels as the usage texts list them: "FPM, MPS, IN and MM".
-std::string boxLabelList();
+// The lines every platform's usage text opens with: the forms, the help's among them as
+// helpOptions gives them ("--help"), and what TEXT is and how the result is printed, up to
+// "in the number format of the" and its line end.
+std::string usageOpening(std::string_view helpOptions);
 
 // Made only when a calculation needs them.
 using RegionalSettingsFactory =

@@ -12,20 +12,7 @@ const char *consoleUsageText()
     // The counts follow the boxes, as in the shared text.
     static const std::string text = [] {
         const std::string count(countWord(kBoxes.size()));
-        return "Usage:\n"
-               "  freefall                    open the calculator window\n"
-               "  freefall --imperial TEXT    calculate from a speed in feet per minute\n"
-               "  freefall --metric TEXT      calculate from a speed in metres per second\n"
-               "  freefall --imperial -       the same for each line of standard input\n"
-               "  freefall --metric -\n"
-               "  freefall --help, /?         show this text\n"
-               "  freefall --version          show the version\n"
-               "TEXT is read as if typed into the speed box (at most " +
-               std::to_string(kBoxMaxLength) +
-               " characters). The result\n"
-               "is printed as " +
-               count + " lines, " + boxLabelList() +
-               ", in the number format of the\n"
+        return usageOpening("--help, /?") +
                "regional settings of Windows (Control Panel, Region, Additional settings).\n"
                "With -, each input line gives one output line of the same " +
                count +
