@@ -1,6 +1,7 @@
-// The faults are caught with signal handlers, which may only write and end the process, so
-// every message is made before they are installed; the deadline is kept by a thread of its own,
-// which nothing the window does can hold up.
+// The faults and the deadline are caught with signal handlers, which may only write and end the
+// process, so every message is made before they are installed. The deadline is a SIGALRM: it
+// interrupts whatever the program waits on, a display that never answers included, and needs no
+// thread of its own.
 #include "app/linux/windowstartguard.h"
 
 #include "app/cli/commandline.h"
@@ -10,11 +11,7 @@
 
 #include <array>
 #include <atomic>
-#include <chrono>
-#include <condition_variable>
 #include <cstring>
-#include <mutex>
-#include <thread>
 
 namespace freefall {
 
@@ -36,16 +33,13 @@ struct GuardState
     std::string loadingTimeout;
     std::string openingTimeout;
     std::array<struct sigaction, kFaults.size()> previous = {};
-    std::mutex mutex;
-    std::condition_variable changed;
-    bool shown = false;
-    std::thread watchdog;
+    struct sigaction previousAlarm = {};
+    bool alarmWasBlocked = false;
 };
 
-// Never destroyed: the watchdog may still be on its way out when the program ends.
 GuardState &state()
 {
-    static GuardState &guard = *new GuardState;
+    static GuardState guard;
     return guard;
 }
 
@@ -100,16 +94,23 @@ void onFault(int signal)
     ::_exit(ExitUsage);
 }
 
-void watch()
+void onDeadline(int)
 {
-    GuardState &guard = state();
-    std::unique_lock lock(guard.mutex);
-    if (guard.changed.wait_for(lock, std::chrono::seconds(WindowStartGuard::kDeadlineSeconds),
-                               [&guard] { return guard.shown; }))
+    const GuardState &guard = state();
+    const Phase phase = guard.phase.load();
+    if (phase == Phase::Disarmed)
         return;
-    writeError(guard.phase.load() == Phase::LoadingModule ? guard.loadingTimeout.c_str()
-                                                          : guard.openingTimeout.c_str());
+    writeError(phase == Phase::LoadingModule ? guard.loadingTimeout.c_str()
+                                             : guard.openingTimeout.c_str());
     ::_exit(ExitUsage);
+}
+
+void setAlarmBlocked(bool blocked)
+{
+    sigset_t alarm;
+    sigemptyset(&alarm);
+    sigaddset(&alarm, SIGALRM);
+    ::pthread_sigmask(blocked ? SIG_BLOCK : SIG_UNBLOCK, &alarm, nullptr);
 }
 
 void disarm()
@@ -117,17 +118,13 @@ void disarm()
     GuardState &guard = state();
     if (guard.phase.load() == Phase::Disarmed)
         return;
+    ::alarm(0);
+    guard.phase = Phase::Disarmed;
     for (std::size_t i = 0; i < kFaults.size(); ++i)
         ::sigaction(kFaults[i], &guard.previous[i], nullptr);
-    guard.phase = Phase::Disarmed;
-    {
-        const std::lock_guard lock(guard.mutex);
-        guard.shown = true;
-    }
-    guard.changed.notify_all();
-    // Not joined: on a busy machine the watchdog may take a while to be scheduled, and the
-    // window would wait for it.
-    guard.watchdog.detach();
+    ::sigaction(SIGALRM, &guard.previousAlarm, nullptr);
+    if (guard.alarmWasBlocked)
+        setAlarmBlocked(true);
 }
 
 } // namespace
@@ -142,7 +139,6 @@ WindowStartGuard::WindowStartGuard(const std::string &module)
     guard.openingTimeout = "freefall: cannot open the window: it did not come up within " +
                            std::to_string(kDeadlineSeconds) +
                            " seconds; the display may not be answering\n";
-    guard.shown = false;
     guard.phase = Phase::LoadingModule;
 
     stack_t stack{};
@@ -155,7 +151,17 @@ WindowStartGuard::WindowStartGuard(const std::string &module)
     sigemptyset(&action.sa_mask);
     for (std::size_t i = 0; i < kFaults.size(); ++i)
         ::sigaction(kFaults[i], &action, &guard.previous[i]);
-    guard.watchdog = std::thread(&watch);
+
+    // Threads the window starts inherit the unblocked SIGALRM, so whichever runs takes it.
+    struct sigaction deadline = {};
+    deadline.sa_handler = &onDeadline;
+    sigemptyset(&deadline.sa_mask);
+    ::sigaction(SIGALRM, &deadline, &guard.previousAlarm);
+    sigset_t blocked;
+    ::pthread_sigmask(SIG_SETMASK, nullptr, &blocked);
+    guard.alarmWasBlocked = sigismember(&blocked, SIGALRM) == 1;
+    setAlarmBlocked(false);
+    ::alarm(unsigned(kDeadlineSeconds));
 }
 
 WindowStartGuard::~WindowStartGuard()
