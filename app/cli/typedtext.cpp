@@ -6,11 +6,12 @@ namespace freefall {
 
 namespace {
 
-// Left-to-right and right-to-left marks, embeddings, overrides and isolates, and the line and
-// paragraph separators: echoed into a table they reorder or break the lines around them.
+// The Arabic letter mark, left-to-right and right-to-left marks, embeddings, overrides and
+// isolates, and the line and paragraph separators: echoed into a table they reorder or break
+// the lines around them.
 bool reordersOrBreaksText(char16_t c)
 {
-    return c == 0x200E || c == 0x200F || (c >= 0x2028 && c <= 0x202E) ||
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x2028 && c <= 0x202E) ||
            (c >= 0x2066 && c <= 0x2069);
 }
 

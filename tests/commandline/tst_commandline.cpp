@@ -138,12 +138,13 @@ void tst_CommandLine::run_data()
     // Nor a character that would reorder or break the output it is echoed into; the neighbours
     // of each range are ordinary text.
     const QString utf8 = u"C.UTF-8"_qs;
-    for (const char16_t refused :
-         {u'\u200e', u'\u200f', u'\u2028', u'\u2029', u'\u202a', u'\u202e', u'\u2066', u'\u2069'}) {
+    for (const char16_t refused : {u'\u061c', u'\u200e', u'\u200f', u'\u2028', u'\u2029', u'\u202a',
+                                   u'\u202e', u'\u2066', u'\u2069'}) {
         QTest::addRow("U+%04X", unsigned(refused))
             << QStringList{"--imperial", u"5"_qs + QChar(refused)} << utf8 << 2 << "";
     }
-    for (const char16_t taken : {u'\u200d', u'\u2027', u'\u202f', u'\u2065', u'\u206a'}) {
+    for (const char16_t taken :
+         {u'\u061b', u'\u061d', u'\u200d', u'\u2027', u'\u202f', u'\u2065', u'\u206a'}) {
         QTest::addRow("U+%04X taken", unsigned(taken))
             << QStringList{"--imperial", u"5"_qs + QChar(taken)} << utf8 << 0
             << u"FPM 5"_qs + QChar(taken) + u"\nMPS 0.03\nIN 0.00\nMM 0.00\n"_qs;
