@@ -12,9 +12,11 @@
 #include <QByteArrayList>
 #include <QTimer>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -89,7 +91,12 @@ public:
     ~StartupMessages()
     {
         qInstallMessageHandler(previous_);
-        for (const Held &message : held()) {
+        std::vector<Held> messages;
+        {
+            const std::lock_guard lock(heldLock());
+            messages.swap(held());
+        }
+        for (const Held &message : messages) {
             const QMessageLogContext context(message.file.constData(), message.line,
                                              message.function.constData(),
                                              message.category.constData());
@@ -98,7 +105,6 @@ public:
             else
                 std::fprintf(stderr, "%s\n", qPrintable(message.text));
         }
-        held().clear();
     }
     StartupMessages(const StartupMessages &) = delete;
     StartupMessages &operator=(const StartupMessages &) = delete;
@@ -119,6 +125,13 @@ private:
         static std::vector<Held> messages;
         return messages;
     }
+    // Qt's own threads (the display connection's reader among them) log while the window
+    // comes up, each calling the handler on its own thread.
+    static std::mutex &heldLock()
+    {
+        static std::mutex lock;
+        return lock;
+    }
 
     static void hold(QtMsgType type, const QMessageLogContext &context, const QString &text)
     {
@@ -130,12 +143,13 @@ private:
                 reportNoDisplay();
             std::_Exit(ExitUsage);
         }
+        const std::lock_guard lock(heldLock());
         held().push_back(
             {type, context.file, context.line, context.function, context.category, text});
     }
 
     QtMessageHandler previous_ = nullptr;
-    static inline bool applicationMade_ = false;
+    static inline std::atomic<bool> applicationMade_ = false;
 };
 
 } // namespace
