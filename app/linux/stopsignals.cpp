@@ -66,11 +66,6 @@ int stopSignal()
     return caughtSignal;
 }
 
-int stopSignalDescriptor()
-{
-    return wakeRead;
-}
-
 void waitForDescriptor(int descriptor, short events)
 {
     // The wake pipe stays readable once a signal is caught, so it is left out of later waits.

@@ -12,12 +12,9 @@ void catchStopSignals();
 // The signal caught, or 0.
 int stopSignal();
 
-// Becomes readable once a signal has been caught: waiting on it with standard input or output
-// ends the wait at once. -1 until the signals are caught.
-int stopSignalDescriptor();
-
 // Waits until descriptor is ready for events (POLLIN, POLLOUT), has failed or hung up, or until
-// a signal is caught; at once when one has been already.
+// a signal is caught. Once one has been caught, waits on the descriptor alone, so that the line
+// under way can still be written to its end.
 void waitForDescriptor(int descriptor, short events);
 
 // Ends the program as the caught signal would have ended it, its default action.
