@@ -21,7 +21,6 @@ class TwipsScale
 public:
     explicit constexpr TwipsScale(double dpi) : dpi_(dpi) {}
 
-    constexpr double dpi() const { return dpi_; }
     // Rounded half away from zero, as Windows' MulDiv rounds.
     int pixels(int twips) const { return int(std::lround(twips * dpi_ / kTwipsPerInch)); }
     PixelRect rect(const Twips &t) const

@@ -315,8 +315,9 @@ void tst_WindowStart::strippedModuleOpens()
     process.setProcessEnvironment(env);
     process.start(program, {});
     QVERIFY(process.waitForStarted(10000));
-    while (!process.canReadLine() && process.state() == QProcess::Running)
-        process.waitForReadyRead(kLimitMs);
+    const QDeadlineTimer deadline(kLimitMs);
+    while (!process.canReadLine() && process.state() == QProcess::Running && !deadline.hasExpired())
+        process.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime())));
     const QByteArray line = process.readLine();
     process.kill();
     process.waitForFinished(5000);
