@@ -29,6 +29,7 @@ using freefall::TextBoxEdit;
 namespace {
 
 using freefall::testing::FixtureControl;
+using freefall::testing::FixtureFont;
 using freefall::testing::kFixtureClientHeight;
 using freefall::testing::kFixtureClientWidth;
 using freefall::testing::kFixtureControls;
@@ -698,12 +699,20 @@ void TestWindow::fonts_data()
     QTest::addColumn<double>("points");
     QTest::addColumn<bool>("bold");
 
-    for (const QString &name : kBoxNames)
-        QTest::newRow(qPrintable(name)) << name << 12.0 << true;
-    for (const char *name : {"cmdCalculate", "cmdClear", "optImperial", "optMetric", "Label4",
-                             "Label5", "Label6", "Label7", "Label8", "Label9"})
-        QTest::newRow(name) << QString::fromLatin1(name) << 9.75 << true;
-    QTest::newRow("Label1") << u"Label1"_qs << 13.5 << false;
+    for (const FixtureControl &fixture : kFixtureControls) {
+        const QString name = QString::fromUtf16(fixture.name.data(), fixture.name.size());
+        switch (fixture.font) {
+        case FixtureFont::TextBox:
+            QTest::newRow(qPrintable(name)) << name << 12.0 << true;
+            break;
+        case FixtureFont::Caption:
+            QTest::newRow(qPrintable(name)) << name << 9.75 << true;
+            break;
+        case FixtureFont::Title:
+            QTest::newRow(qPrintable(name)) << name << 13.5 << false;
+            break;
+        }
+    }
 }
 
 void TestWindow::fonts()
