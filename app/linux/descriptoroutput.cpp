@@ -10,6 +10,7 @@
 #include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace freefall {
 
@@ -22,7 +23,6 @@ constexpr std::size_t kBufferSize = 64 * 1024;
 DescriptorOutput::DescriptorOutput(int descriptor)
     : descriptor_(descriptor), buffer_(new char[kBufferSize])
 {
-    setp(buffer_.get(), buffer_.get() + kBufferSize);
 }
 
 bool DescriptorOutput::reachesReaderAtOnce(int descriptor)
@@ -69,36 +69,30 @@ bool DescriptorOutput::writeAll(const char *bytes, std::size_t count)
 
 bool DescriptorOutput::writePending()
 {
-    const std::size_t count = std::size_t(pptr() - pbase());
-    setp(buffer_.get(), buffer_.get() + kBufferSize);
-    return writeAll(buffer_.get(), count);
+    const std::size_t count = std::exchange(pending_, 0);
+    if (!writeAll(buffer_.get(), count))
+        failed_ = true;
+    return !failed_;
 }
 
-DescriptorOutput::int_type DescriptorOutput::overflow(int_type c)
+bool DescriptorOutput::write(std::string_view bytes)
 {
-    if (!writePending())
-        return traits_type::eof();
-    if (!traits_type::eq_int_type(c, traits_type::eof())) {
-        *pptr() = traits_type::to_char_type(c);
-        pbump(1);
+    if (failed_)
+        return false;
+    if (bytes.size() >= kBufferSize - pending_ && !writePending())
+        return false;
+    if (bytes.size() >= kBufferSize) {
+        failed_ = !writeAll(bytes.data(), bytes.size());
+        return !failed_;
     }
-    return traits_type::not_eof(c);
+    std::memcpy(buffer_.get() + pending_, bytes.data(), bytes.size());
+    pending_ += bytes.size();
+    return true;
 }
 
-std::streamsize DescriptorOutput::xsputn(const char *text, std::streamsize count)
+bool DescriptorOutput::flush()
 {
-    if (std::size_t(count) < std::size_t(epptr() - pptr()))
-        return std::streambuf::xsputn(text, count);
-    if (!writePending())
-        return 0;
-    if (std::size_t(count) < kBufferSize)
-        return std::streambuf::xsputn(text, count);
-    return writeAll(text, std::size_t(count)) ? count : 0;
-}
-
-int DescriptorOutput::sync()
-{
-    return writePending() ? 0 : -1;
+    return !failed_ && writePending();
 }
 
 } // namespace freefall

@@ -1,13 +1,15 @@
-// Standard output written straight to its file descriptor: a failed write leaves the stream
+// Standard output written straight to its file descriptor: a failed write leaves the sink
 // failed and its reason in errno.
 #pragma once
 
+#include "app/cli/bytesink.h"
+
+#include <cstddef>
 #include <memory>
-#include <streambuf>
 
 namespace freefall {
 
-class DescriptorOutput final : public std::streambuf
+class DescriptorOutput final : public ByteSink
 {
 public:
     explicit DescriptorOutput(int descriptor);
@@ -16,10 +18,8 @@ public:
     // than a file.
     static bool reachesReaderAtOnce(int descriptor);
 
-protected:
-    int_type overflow(int_type c) override;
-    std::streamsize xsputn(const char *text, std::streamsize count) override;
-    int sync() override;
+    bool write(std::string_view bytes) override;
+    bool flush() override;
 
 private:
     bool writeAll(const char *bytes, std::size_t count);
@@ -28,8 +28,10 @@ private:
     int descriptor_;
     // Whether everything written so far ends with a whole line.
     bool atLineStart_ = true;
+    bool failed_ = false;
     // Left uninitialised: zeroing it would cost a single calculation more than its output.
     std::unique_ptr<char[]> buffer_;
+    std::size_t pending_ = 0;
 };
 
 } // namespace freefall

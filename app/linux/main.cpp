@@ -37,9 +37,7 @@ int main(int argc, char *argv[])
             freefall::QtRegionalSettings::fromEnvironment(
                 use == freefall::RegionalUse::ManyCalculations ? Path::Direct : Path::QLocaleOnly));
     };
-    freefall::DescriptorOutput outBuffer(STDOUT_FILENO);
-    std::ostream outStream(&outBuffer);
-    freefall::StreamSink out(outStream);
+    freefall::DescriptorOutput out(STDOUT_FILENO);
     freefall::StreamSink err(std::cerr);
     freefall::DescriptorInput inBytes(STDIN_FILENO);
     freefall::StandardInput input{inBytes, localeText,
