@@ -15,6 +15,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace freefall {
 
@@ -30,12 +31,6 @@ const std::wstring &className()
 {
     static const std::wstring name = toWide(kWindow.name);
     return name;
-}
-
-HANDLE loadIcon(HINSTANCE instance, int metric)
-{
-    const int side = GetSystemMetrics(metric);
-    return LoadImageW(instance, kIconName, IMAGE_ICON, side, side, LR_DEFAULTCOLOR);
 }
 
 // The icon of that side: its own image where the .ico has one, else the next larger one scaled
@@ -60,8 +55,6 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure)
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
-    windowClass.hIcon = HICON(loadIcon(instance, SM_CXICON));
-    windowClass.hIconSm = HICON(loadIcon(instance, SM_CXSMICON));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = className().c_str();

@@ -53,9 +53,6 @@ public:
     const Win32TextBox &box(Box which) const { return *boxes_[std::size_t(which)]; }
     const Win32OptionButton &option(std::size_t index) const { return *options_[index]; }
     const DesignFonts &fonts() const { return *fonts_; }
-    // The window's icons, drawn for its DPI.
-    HICON smallIcon() const { return smallIcon_.get(); }
-    HICON bigIcon() const { return bigIcon_.get(); }
     MousePointer mousePointer() const;
     bool imperialMode() const;
 
