@@ -5,7 +5,6 @@
 
 #include <zlib.h>
 
-#include <array>
 #include <cstdint>
 #include <stdexcept>
 #include <string_view>
@@ -13,31 +12,15 @@
 namespace iconmaker {
 namespace {
 
-std::uint32_t crc32(const std::uint8_t *data, std::size_t length)
-{
-    static const auto table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t n = 0; n < 256; ++n) {
-            std::uint32_t c = n;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    std::uint32_t c = 0xFFFFFFFFu;
-    for (std::size_t i = 0; i < length; ++i)
-        c = table[(c ^ data[i]) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
-
 void putChunk(Bytes &out, std::string_view type, const Bytes &body)
 {
     putBe32(out, static_cast<std::uint32_t>(body.size()));
     const std::size_t crcStart = out.size();
     out.insert(out.end(), type.begin(), type.end());
     out.insert(out.end(), body.begin(), body.end());
-    putBe32(out, crc32(out.data() + crcStart, out.size() - crcStart));
+    const uLong crc = crc32(crc32(0L, Z_NULL, 0), out.data() + crcStart,
+                            static_cast<uInt>(out.size() - crcStart));
+    putBe32(out, static_cast<std::uint32_t>(crc));
 }
 
 Bytes deflated(const Bytes &raw)
