@@ -11,6 +11,7 @@
 #include "runtime/win32/win32formservices.h"
 #include "runtime/win32/win32optionbutton.h"
 #include "runtime/win32/win32textbox.h"
+#include "runtime/win32/windowtext.h"
 
 #include <stdexcept>
 #include <string>
@@ -20,13 +21,6 @@ namespace freefall {
 namespace {
 
 using namespace design;
-
-std::wstring windowTextOf(HWND window)
-{
-    std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
-    return text;
-}
 
 // Made where the layout puts it: under Wine each move is a trip to the server.
 HWND createChild(HWND parent, HINSTANCE instance, const wchar_t *windowClass,
@@ -190,7 +184,7 @@ void frmFreefall::applyLayout()
         place(labels_[i], design.geometry, design.font);
         const std::wstring lines = wrapCaption(toWide(design.caption), fonts_->font(design.font),
                                                scale.pixels(design.geometry.width));
-        if (windowTextOf(labels_[i]) != lines)
+        if (windowText(labels_[i]) != lines)
             SetWindowTextW(labels_[i], lines.c_str());
     }
 

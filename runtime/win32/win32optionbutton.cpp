@@ -4,6 +4,7 @@
 #include "runtime/win32/win32optionbutton.h"
 
 #include "runtime/win32/controlcolours.h"
+#include "runtime/win32/windowtext.h"
 
 #include <uxtheme.h>
 #include <vssym32.h>
@@ -13,13 +14,6 @@
 namespace freefall {
 
 namespace {
-
-std::wstring windowText(HWND window)
-{
-    std::wstring text(std::size_t(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(std::size_t(GetWindowTextW(window, text.data(), int(text.size()))));
-    return text;
-}
 
 int themeState(bool checked, UINT itemState)
 {

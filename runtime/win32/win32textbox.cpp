@@ -5,6 +5,7 @@
 
 #include "runtime/win32/controlcolours.h"
 #include "runtime/win32/widetext.h"
+#include "runtime/win32/windowtext.h"
 
 namespace freefall {
 
@@ -17,9 +18,7 @@ Win32TextBox::Win32TextBox(HWND edit, int maxLength, EventDispatch &dispatch)
 
 std::u16string Win32TextBox::text() const
 {
-    std::wstring text(std::size_t(GetWindowTextLengthW(edit_)) + 1, L'\0');
-    text.resize(std::size_t(GetWindowTextW(edit_, text.data(), int(text.size()))));
-    return fromWide(text);
+    return fromWide(windowText(edit_));
 }
 
 // EM_LIMITTEXT limits typing and pasting only; a program write is cut here. Writing the same
