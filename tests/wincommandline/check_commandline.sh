@@ -2,16 +2,21 @@
 # The console companion freefall.com under Wine: the four lines (Windows line ends, UTF-8), the
 # exit statuses of the README, errors as one line on standard error and nothing on standard
 # output, and the regional settings of the user's locale.
-# Usage: FREEFALL_VERSION=1.00 check_commandline.sh WINE_RUN... -- FREEFALL_COM
+# Usage: FREEFALL_VERSION=1.00 check_commandline.sh STATEFILE FREEFALL_COM
+# STATEFILE names the tests' Wine prefix, as tests/wine/wine-run.sh takes it.
 set -uo pipefail
 : "${FREEFALL_VERSION:?the version --version prints, which CTest gives from the changelog}"
 
-run=()
-while [[ $1 != -- ]]; do run+=("$1"); shift; done
-shift
-com=$1
+state=$1 com=$2
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+run=("$here/../wine/wine-run.sh" "$state")
+# The settings each check runs with, when withSettings gives it some.
+via=()
 failures=0
 nbsp=$'\u00a0'
+
+# The lines as the program writes them: each ended by CR LF.
+crlfLines() { printf '%s\n' "$@" | sed 's/$/\r/'; }
 
 # check NAME LOCALE STATUS EXPECTED_STDOUT ARGUMENTS... ; EXPECTED_STDOUT "-" means: empty, with
 # one line on standard error.
@@ -20,7 +25,7 @@ check() {
     shift 4
     local out err got
     out=$(mktemp) err=$(mktemp)
-    FREEFALL_WINE_LOCALE=$locale "${run[@]}" "$com" "$@" >"$out" 2>"$err"
+    FREEFALL_WINE_LOCALE=$locale "${via[@]}" "${run[@]}" "$com" "$@" >"$out" 2>"$err"
     got=$?
     local problems=()
     [[ $got == "$status" ]] || problems+=("exit status $got, expected $status")
@@ -30,7 +35,7 @@ check() {
     else
         local want
         want=$(mktemp)
-        printf '%s\n' "$expected" | sed 's/$/\r/' >"$want"
+        crlfLines "$expected" >"$want"
         cmp -s "$want" "$out" || problems+=("standard output $(cat -A "$out"), expected $(cat -A "$want")")
         [[ ! -s $err ]] || problems+=("standard error not empty: $(cat "$err")")
         rm -f "$want"
@@ -66,47 +71,38 @@ check "TEXT with a control character" en_US.UTF-8 2 - --imperial $'1\n00'
 check "a ten-digit millimetre result does not fit" en_US.UTF-8 3 - --metric 1000
 check "overflow" en_US.UTF-8 3 - --imperial 1E300
 
-# The user's own changes to the number settings, written into the prefix's registry where
-# Control Panel keeps them and taken back afterwards.
-international='HKCU\Control Panel\International'
-setting() { # LOCALE NAME VALUE
-    FREEFALL_WINE_LOCALE=$1 "${run[@]}" reg add "$international" /v "$2" /d "$3" /f >/dev/null 2>&1
-}
-saved() { # LOCALE NAME: the value as it stands
-    FREEFALL_WINE_LOCALE=$1 "${run[@]}" reg query "$international" /v "$2" 2>/dev/null |
-        tr -d '\r' | awk -v name="$2" '$1 == name { print $NF }'
-}
-withSettings() { # LOCALE NAME=VALUE... -- check ARGUMENTS...
-    local locale=$1 pairs=() names=() values=() i
-    shift
-    while [[ $1 != -- ]]; do pairs+=("$1"); shift; done
-    shift
-    for i in "${pairs[@]}"; do
-        names+=("${i%%=*}")
-        values+=("$(saved "$locale" "${i%%=*}")")
-        setting "$locale" "${i%%=*}" "${i#*=}"
-    done
+# The user's own changes to the number settings, written from settings/*.reg into the prefix's
+# registry where Control Panel keeps them, for one check, and taken back afterwards.
+settingsRun=("$here/../wine/with-settings.sh" "$state")
+withSettings() { # REGFILE -- check ARGUMENTS...
+    via=("${settingsRun[@]}" "$here/settings/$1")
+    shift 2
     "$@"
-    for i in "${!names[@]}"; do setting "$locale" "${names[$i]}" "${values[$i]}"; done
+    via=()
 }
-withSettings en_US.UTF-8 sDecimal=, sThousand=. -- check "decimal symbol and grouping symbol swapped" \
+withSettings decimal-comma.reg -- check "decimal symbol and grouping symbol swapped" \
     en_US.UTF-8 0 "$(lines 'FPM 1000' 'MPS 5,08' 'IN 51,76' 'MM 1.314,70')" --imperial 1000
-withSettings de_DE.UTF-8 sDecimal=. sThousand=, -- check "German with the English symbols" \
+withSettings decimal-point.reg -- check "German with the English symbols" \
     de_DE.UTF-8 0 "$(lines 'FPM 100' 'MPS 0.51' 'IN 0.52' 'MM 13.21')" --imperial 100
 # Negatives in parentheses leave every number to the platform, and Wine 8's VarFormatNumber fails
-# with "," as decimal symbol: status 3 with the failure named, not called an overflow.
-message=$(mktemp)
-withSettings en_US.UTF-8 sDecimal=, sThousand=. iNegNumber=0 -- \
-    eval 'FREEFALL_WINE_LOCALE=en_US.UTF-8 "${run[@]}" "$com" --imperial 1000 >/dev/null 2>"$message"; got=$?'
-if [[ $got == 3 && $(tr -d '\r' <"$message") == *"number functions failed"* ]]; then
+# with "," as decimal symbol: status 3 with the failure named, not called an overflow. Where the
+# platform formats them, the figures are those of the swapped symbols.
+out=$(mktemp) message=$(mktemp) want=$(mktemp)
+crlfLines 'FPM 1000' 'MPS 5,08' 'IN 51,76' 'MM 1.314,70' >"$want"
+FREEFALL_WINE_LOCALE=en_US.UTF-8 "${settingsRun[@]}" \
+    "$here/settings/decimal-comma-negatives-in-parentheses.reg" "${run[@]}" "$com" --imperial 1000 \
+    >"$out" 2>"$message"
+got=$?
+if [[ $got == 3 && $(tr -d '\r' <"$message") == *"number functions failed"* && ! -s $out ]]; then
     echo "PASS a failure of the number functions is named"
-elif [[ $got == 0 ]]; then
+elif [[ $got == 0 ]] && cmp -s "$want" "$out" && [[ ! -s $message ]]; then
     echo "PASS the platform formats with negatives in parentheses"
 else
-    echo "FAIL a failure of the number functions: exit $got, $(cat "$message")"
+    echo "FAIL negatives in parentheses: exit $got, standard output $(cat -A "$out"), expected" \
+        "status 3 or $(cat -A "$want"); standard error $(cat "$message")"
     failures=$((failures + 1))
 fi
-rm -f "$message"
+rm -f "$out" "$message" "$want"
 
 # A result that cannot be written is not reported as shown: status 4 and one line on standard
 # error, for a full disk and for a closed standard output.
