@@ -1,10 +1,9 @@
 // Every text of the Win32 window reads against what it is drawn on, measured from the screen's
 // pixels: in the scheme the run was given (the standard one, or a high-contrast scheme written
 // into the prefix, FREEFALL_TEST_SCHEME), before and after a unit switch and a calculation, and
-// after the colours change while the window is open. And the window's icons are the .ico's
-// images drawn for its DPI.
+// after the colours change while the window is open.
 #include "tests/support/doctesttext.h"
-#include "tests/support/winfile.h"
+#include "tests/winwindow/dibcanvas.h"
 #include "tests/winwindow/windowdriver.h"
 
 #include "app/design/freefalldesign.h"
@@ -49,23 +48,13 @@ double contrast(std::uint32_t a, std::uint32_t b)
 std::vector<std::uint32_t> grab(const RECT &r)
 {
     const int width = r.right - r.left, height = r.bottom - r.top;
+    const DibCanvas canvas(width, height);
     HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void *bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    const auto *pixels = static_cast<const std::uint32_t *>(bits);
-    std::vector<std::uint32_t> out(pixels, pixels + std::size_t(width) * std::size_t(height));
+    BitBlt(canvas.dc(), 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    std::vector<std::uint32_t> out = canvas.pixels();
     for (std::uint32_t &p : out)
         p &= 0xFFFFFF;
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return out;
 }
 
@@ -250,98 +239,5 @@ TEST_CASE("colours changed while the window is open are followed")
                                      {COLOR_BTNTEXT, text}};
         driver.pump();
         checkEveryTextReads(driver, name);
-    }
-}
-
-namespace {
-
-// An icon drawn on magenta, pixel by pixel.
-std::vector<std::uint32_t> pixelsOf(HICON icon, int side)
-{
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), side, -side, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void *bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
-    RECT all{0, 0, side, side};
-    FillRect(memory, &all, magenta);
-    DrawIconEx(memory, 0, 0, icon, side, side, 0, nullptr, DI_NORMAL);
-    GdiFlush();
-    const auto *p = static_cast<const std::uint32_t *>(bits);
-    std::vector<std::uint32_t> out(p, p + side * side);
-    DeleteObject(magenta);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return out;
-}
-
-int iconSide(HICON icon)
-{
-    ICONINFO info{};
-    if (!GetIconInfo(icon, &info))
-        return 0;
-    BITMAP bitmap{};
-    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
-    if (info.hbmColor)
-        DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    return bitmap.bmWidth;
-}
-
-// The image of that side straight from the .ico file, as Windows decodes an icon resource.
-HICON icoImage(int side)
-{
-    const std::vector<std::uint8_t> ico = readFile(L"" FREEFALL_TEST_ICON);
-    if (ico.size() < 6)
-        return nullptr;
-    const unsigned count = unsigned(ico[4]) | unsigned(ico[5]) << 8;
-    for (unsigned i = 0; i < count; ++i) {
-        const std::uint8_t *entry = &ico[6 + 16 * i];
-        if ((entry[0] == 0 ? 256 : entry[0]) != side)
-            continue;
-        const auto le32 = [](const std::uint8_t *p) {
-            return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
-                   std::uint32_t(p[3]) << 24;
-        };
-        std::vector<BYTE> image(ico.begin() + le32(entry + 12),
-                                ico.begin() + le32(entry + 12) + le32(entry + 8));
-        return CreateIconFromResourceEx(image.data(), DWORD(image.size()), TRUE, 0x00030000, side,
-                                        side, LR_DEFAULTCOLOR);
-    }
-    return nullptr;
-}
-
-} // namespace
-
-TEST_CASE("the window's icons are the .ico's own images for its DPI, reloaded when it changes")
-{
-    WindowDriver driver;
-    HWND window = driver.window().hwnd();
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    // Title bar and taskbar at 100, 150 and 200 percent, and back.
-    for (const auto &[dpi, small, big] :
-         {std::tuple{144, 24, 48}, std::tuple{192, 32, 64}, std::tuple{96, 16, 32}}) {
-        CAPTURE(dpi);
-        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&frame));
-        driver.pump();
-        const auto smallIcon = HICON(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
-        const auto bigIcon = HICON(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
-        REQUIRE(smallIcon);
-        REQUIRE(bigIcon);
-        CHECK(iconSide(smallIcon) == small);
-        CHECK(iconSide(bigIcon) == big);
-        for (const auto &[icon, side] : {std::pair{smallIcon, small}, std::pair{bigIcon, big}}) {
-            CAPTURE(side);
-            HICON expected = icoImage(side);
-            REQUIRE(expected);
-            CHECK(pixelsOf(icon, side) == pixelsOf(expected, side));
-            DestroyIcon(expected);
-        }
     }
 }
