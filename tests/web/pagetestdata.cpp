@@ -1,11 +1,14 @@
-// Writes, as JSON, what the browser tests check the page against: the design tables (controls,
-// places in CSS pixels, tab order, tooltips, accessible texts, access keys) and the calculation
-// table of the core's tests. Run with node when the tests are built.
+// Writes, as JSON, what the browser tests check the page against: the controls' places, captions
+// and access keys and the client size from the design fixture, which the page is not built from;
+// tab order, tooltips and accessible texts from the design tables; and the core's calculation
+// table. Run with node when the tests are built.
 #include "app/design/freefalldesign.h"
 #include "logic/boxes.h"
 #include "tests/support/calculationcases.h"
+#include "tests/support/designfixture.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -88,12 +91,22 @@ struct Fields
     std::string object() const { return "{" + text + "}"; }
 };
 
-Fields control(std::u16string_view name, std::string_view kind, const Twips &t)
+// The fixture's row for a control the tables name; a name the fixture lacks stops the writer, so
+// the tests fail rather than check a control against nothing.
+const testing::FixtureControl &fixture(std::u16string_view name)
+{
+    for (const testing::FixtureControl &c : testing::kFixtureControls)
+        if (c.name == name)
+            return c;
+    std::fprintf(stderr, "pagetestdata: %s is not in the design fixture\n", json(name).c_str());
+    std::exit(1);
+}
+
+Fields control(const testing::FixtureControl &c, std::string_view kind)
 {
     Fields f;
-    f.add("name", name).add("kind", kind);
-    f.add("left", t.left / kTwipsPerPixel).add("top", t.top / kTwipsPerPixel);
-    f.add("width", t.width / kTwipsPerPixel).add("height", t.height / kTwipsPerPixel);
+    f.add("name", c.name).add("kind", kind);
+    f.add("left", c.left).add("top", c.top).add("width", c.width).add("height", c.height);
     return f;
 }
 
@@ -109,13 +122,14 @@ std::string controls()
 {
     std::vector<std::string> out;
     for (const LabelDesign &d : kLabels) {
-        Fields f = control(d.name, "label", d.geometry);
-        f.add("tabIndex", d.tabIndex).add("toolTip", d.toolTip).add("caption", d.caption);
+        const testing::FixtureControl &c = fixture(d.name);
+        Fields f = control(c, "label");
+        f.add("tabIndex", d.tabIndex).add("toolTip", d.toolTip).add("caption", c.caption);
         f.add("accessibleName", d.caption).add("accessibleDescription", accessibleDescription(d));
         out.push_back(f.object());
     }
     for (const TextBoxDesign &d : kTextBoxes) {
-        Fields f = control(describe(d.box).name, "textbox", d.geometry);
+        Fields f = control(fixture(describe(d.box).name), "textbox");
         const BoxLookProperties look = properties(d.look);
         f.add("tabIndex", d.tabIndex).add("tabStop", look.tabStop).add("locked", look.locked);
         f.add("yellow", look.yellow).add("toolTip", d.toolTip);
@@ -125,10 +139,11 @@ std::string controls()
     }
     const auto buttons = [&out](const auto &table, std::string_view kind) {
         for (const ButtonDesign &d : table) {
-            Fields f = control(d.name, kind, d.geometry);
+            const testing::FixtureControl &c = fixture(d.name);
+            Fields f = control(c, kind);
             f.add("tabIndex", d.tabIndex);
             f.add("toolTip", std::u16string_view());
-            f.add("caption", shown(d.caption)).add("accessKey", accessKey(d.caption));
+            f.add("caption", shown(c.caption)).add("accessKey", accessKey(c.caption));
             f.add("accessibleName", d.accessibleName);
             f.add("accessibleDescription", d.accessibleDescription);
             out.push_back(f.object());
@@ -136,6 +151,11 @@ std::string controls()
     };
     buttons(kCommandButtons, "command");
     buttons(kOptionButtons, "option");
+    if (out.size() != testing::kFixtureControls.size()) {
+        std::fprintf(stderr, "pagetestdata: the tables hold %zu controls, the fixture %zu\n",
+                     out.size(), testing::kFixtureControls.size());
+        std::exit(1);
+    }
     return join(out);
 }
 
@@ -190,8 +210,8 @@ int main()
 {
     Fields window;
     window.add("name", kWindow.name).add("title", kWindow.title);
-    window.add("clientWidth", kWindow.clientWidth / kTwipsPerPixel);
-    window.add("clientHeight", kWindow.clientHeight / kTwipsPerPixel);
+    window.add("clientWidth", testing::kFixtureClientWidth);
+    window.add("clientHeight", testing::kFixtureClientHeight);
     window.add("maxLength", kBoxMaxLength);
     const std::string text = "{\"window\": " + window.object() + ",\n\"menu\": " + menu() +
                              ",\n\"boxes\": " + boxes() + ",\n\"controls\": " + controls() +
