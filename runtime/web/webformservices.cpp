@@ -9,13 +9,13 @@ namespace freefall {
 
 void WebFormServices::setMousePointer(MousePointer pointer)
 {
-    pointer_ = pointer;
     page::setMousePointer(pointer);
 }
 
-void WebFormServices::setMouseIcon(PicturePtr picture)
+void WebFormServices::setMouseIcon(PicturePtr)
 {
-    icon_ = std::move(picture);
+    // loadPicture never yields a picture, so there is no icon to keep: a custom pointer stays the
+    // ordinary one.
 }
 
 PicturePtr WebFormServices::loadPicture(std::u16string_view)

@@ -14,12 +14,6 @@ public:
     PicturePtr loadPicture(std::u16string_view path) override;
     // Shows the page's modal dialog and returns at once; no handler does anything after it.
     void msgBox(std::u16string_view prompt, int buttons, std::u16string_view title) override;
-
-    MousePointer mousePointer() const { return pointer_; }
-
-private:
-    MousePointer pointer_ = MousePointer::Default;
-    PicturePtr icon_;
 };
 
 } // namespace freefall
