@@ -13,6 +13,22 @@ namespace freefall {
 // A colour as 0x00BBGGRR.
 using Colour = std::uint32_t;
 
+// Its 8-bit channels.
+constexpr int red(Colour colour)
+{
+    return int(colour & 0xFF);
+}
+
+constexpr int green(Colour colour)
+{
+    return int((colour >> 8) & 0xFF);
+}
+
+constexpr int blue(Colour colour)
+{
+    return int((colour >> 16) & 0xFF);
+}
+
 namespace colours {
 inline constexpr Colour Red = 0x000000FF;
 inline constexpr Colour Yellow = 0x0000FFFF;

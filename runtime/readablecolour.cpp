@@ -9,21 +9,6 @@ namespace freefall {
 
 namespace {
 
-int red(Colour c)
-{
-    return int(c & 0xFF);
-}
-
-int green(Colour c)
-{
-    return int((c >> 8) & 0xFF);
-}
-
-int blue(Colour c)
-{
-    return int((c >> 16) & 0xFF);
-}
-
 Colour rgb(int r, int g, int b)
 {
     return Colour(r) | Colour(g) << 8 | Colour(b) << 16;

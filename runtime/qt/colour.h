@@ -9,7 +9,7 @@ namespace freefall {
 
 inline QColor toQColor(Colour colour)
 {
-    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+    return QColor(red(colour), green(colour), blue(colour));
 }
 
 // The colour's red, green and blue; alpha has no place in the forms' colours.

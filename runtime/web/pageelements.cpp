@@ -113,19 +113,6 @@ std::u16string takeText(int length)
     return text;
 }
 
-int red(Colour colour)
-{
-    return int(colour & 0xFF);
-}
-int green(Colour colour)
-{
-    return int((colour >> 8) & 0xFF);
-}
-int blue(Colour colour)
-{
-    return int((colour >> 16) & 0xFF);
-}
-
 } // namespace
 
 std::u16string value(std::u16string_view id)

@@ -117,8 +117,8 @@ std::string tabIndex(int designIndex, bool tabStop)
 
 std::string colourCss(Colour colour)
 {
-    return "rgb(" + std::to_string(colour & 0xFF) + "," + std::to_string((colour >> 8) & 0xFF) +
-           "," + std::to_string((colour >> 16) & 0xFF) + ")";
+    return "rgb(" + std::to_string(red(colour)) + "," + std::to_string(green(colour)) + "," +
+           std::to_string(blue(colour)) + ")";
 }
 
 const char *fontClass(FontKind kind)
