@@ -5,6 +5,7 @@
 
 #include "app/design/formassembly.h"
 #include "app/web/pageevents.h"
+#include "app/web/pagetabindex.h"
 
 namespace freefall::web {
 
@@ -23,7 +24,7 @@ std::unique_ptr<WebTextBox> WebForm::makeBox(Box which)
     for (const design::TextBoxDesign &design : design::kTextBoxes) {
         if (design.box != which)
             continue;
-        auto box = std::make_unique<WebTextBox>(describe(which).name, design.tabIndex,
+        auto box = std::make_unique<WebTextBox>(describe(which).name, pageTabIndex(design.tabIndex),
                                                 kBoxMaxLength, dispatch_);
         // A program write raises the Change event nested inside it, as the user's edit does.
         if (design.change)

@@ -42,7 +42,7 @@ void WebTextBox::setLocked(bool locked)
 
 void WebTextBox::setTabStop(bool tabStop)
 {
-    page::setTabIndex(id_, tabStop ? tabIndex_ + 1 : -1);
+    page::setTabIndex(id_, tabStop ? tabIndex_ : -1);
 }
 
 void WebTextBox::setFocus()

@@ -13,8 +13,8 @@ namespace freefall {
 class WebTextBox final : public TextBox
 {
 public:
-    // tabIndex is the design's; the page's order of tab stops counts from 1. A program write
-    // keeps the first maxLength characters, as the element's maxlength does for typing.
+    // tabIndex is the page's, the element's while it is a tab stop. A program write keeps the
+    // first maxLength characters, as the element's maxlength does for typing.
     WebTextBox(std::u16string_view id, int tabIndex, int maxLength, EventDispatch &dispatch);
 
     // Raised nested inside a program write that changes the text; the page's script raises it

@@ -7,6 +7,7 @@
 #include "app/design/freefalldesign.h"
 #include "app/design/twipsscale.h"
 #include "app/web/pageevents.h"
+#include "app/web/pagetabindex.h"
 
 #include <algorithm>
 #include <cctype>
@@ -109,10 +110,10 @@ std::string eventAttributes(std::u16string_view control)
            attribute("data-on", kPageEvents[event].domEvent);
 }
 
-// The page's tab indexes count from 1; a control outside the tab order has -1.
+// A control outside the tab order has -1.
 std::string tabIndex(int designIndex, bool tabStop)
 {
-    return attribute("tabindex", std::to_string(tabStop ? designIndex + 1 : -1));
+    return attribute("tabindex", std::to_string(tabStop ? pageTabIndex(designIndex) : -1));
 }
 
 std::string colourCss(Colour colour)
