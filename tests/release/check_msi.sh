@@ -11,10 +11,11 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
 dist="$(realpath "${1:-$root/dist}")"
 "$root/scripts/deps" --windows wine wine64 msitools unzip wixl python3 python3-gi \
-    gir1.2-libmsi-1.0 || exit 1
+    gir1.2-libmsi-1.0 dpkg-dev || exit 1
 
-version=$(sed -nE '1s/^freefall \(([0-9]+)\.([0-9]+)-[0-9]+\).*/\1.\2/p' \
-    "$root/packaging/debian/changelog")
+# The upstream version, without the Debian revision, as scripts/release names the files.
+debian_version=$(dpkg-parsechangelog -l "$root/packaging/debian/changelog" -S Version)
+version=${debian_version%-*}
 msi=$dist/Freefall-$version-win-x64.msi
 zip=$dist/Freefall-$version-win-x64.zip
 if [[ ! -f $msi || ! -f $zip ]]; then

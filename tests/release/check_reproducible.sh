@@ -21,10 +21,11 @@ check() {
     if "$@"; then passed=$((passed + 1)); else fail "$name"; fi
 }
 
-version=$(sed -nE '1s/^freefall \(([0-9]+\.[0-9]+)-([0-9]+)\).*/\1 \2/p' \
-    "$root/packaging/debian/changelog")
-read -r upstream revision <<<"$version"
-expected=("freefall_$upstream-${revision}_amd64.deb" "Freefall-$upstream-win-x64.zip"
+# The files' names as scripts/release makes them.
+debian_version=$(dpkg-parsechangelog -l "$root/packaging/debian/changelog" -S Version)
+upstream=${debian_version%-*}
+expected=("freefall_${debian_version}_$(dpkg-architecture -qDEB_HOST_ARCH).deb"
+    "Freefall-$upstream-win-x64.zip"
     "Freefall-$upstream-win-x64.msi" SHA256SUMS)
 listed=$(cd "$dist" 2>/dev/null && ls -A | LC_ALL=C sort)
 check "dist/ holds [$listed], not ${expected[*]}" \
