@@ -5,8 +5,6 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 "$root/scripts/deps" --web chromium chromium-driver python3-selenium
-"$root/scripts/build-web" >/dev/null
-export NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
-cmake --build "$root/build-web" --target freefall_barepage >/dev/null
+"$root/scripts/build-web" freefall_html freefall_barepage >/dev/null
 exec /usr/bin/python3 "$root/bench/web/readiness.py" "$@" "$root/build-web/freefall.html" \
     "$root/build-web/bench/web/barepage.html"
